@@ -1,0 +1,42 @@
+#include "calc/mix_text.h"
+
+#include <charconv>
+
+namespace calc {
+namespace {
+
+// "%<width>.<precision>f" without the current locale.
+std::string Fixed(double value, int width, int precision) {
+    char buffer[400];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+    std::string text(buffer, result.ptr);
+    if (static_cast<int>(text.size()) < width) text.insert(0, width - text.size(), ' ');
+    return text;
+}
+
+}  // namespace
+
+std::string MixRowText(const catalogue::MixEntry& mix) {
+    // "%s; %s;%s; (%6.2f - %5.1f MHz)"
+    std::string text;
+    text += mix.label.View();
+    text += "; ";
+    text += mix.firstColour.View();
+    text += ";";
+    text += mix.secondColour.View();
+    text += "; (";
+    text += Fixed(mix.FrequencyMin(), 6, 2);
+    text += " - ";
+    text += Fixed(mix.FrequencyMax(), 5, 1);
+    text += " MHz)";
+
+    // A range that starts at zero starts at DC.
+    static constexpr std::string_view kZero = " 0.00";
+    for (std::size_t at = text.find(kZero); at != std::string::npos; at = text.find(kZero, at + kZero.size())) {
+        text.replace(at, kZero.size(), "   DC");
+    }
+    return text;
+}
+
+}  // namespace calc

@@ -1,0 +1,129 @@
+#include "calc/field_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "calc/mix_text.h"
+
+TEST(FieldText, ReadsTheLongestLeadingNumber) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    struct Row {
+        const char* text;
+        double value;
+    };
+    const Row rows[] = {
+        {"1.5", 1.5},
+        {"1,5", 1.0},
+        {"2.5 uH", 2.5},
+        {"1.5d2", 150.0},
+        {"1.5D-1", 0.15},
+        {"1.5E+1", 15.0},
+        {"1.5d0", 1.5},
+        {"1.5-3", 1.5},
+        {"inf", 0.0},
+        {"nan", 0.0},
+        {"0x10", 0.0},
+        {"  -2", -2.0},
+        {"\t+3", 3.0},
+        {".", 0.0},
+        {".5", 0.5},
+        {"5.", 5.0},
+        {"-.25", -0.25},
+        {"1e", 1.0},
+        {"1e+", 1.0},
+        {"1e-x", 1.0},
+        {"1ee5", 1.0},
+        {"", 0.0},
+        {"abc", 0.0},
+        {"- 1", 0.0},
+        {"+-1", 0.0},
+        {"0.001", 0.001},
+        {"1e999", kInf},
+        {"-1e999", -kInf},
+        {"1e99999999999999999999", kInf},
+        {"1e-999", 0.0},
+        {"0.0000000001e-400", 0.0},
+        {"123456789012345678901234567890", 123456789012345678901234567890.0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string("text \"") + row.text + "\"");
+        EXPECT_EQ(calc::ReadReal(row.text), row.value);
+    }
+}
+
+TEST(FieldText, ReadsTurns) {
+    struct Row {
+        const char* text;
+        std::int32_t turns;
+    };
+    const Row rows[] = {
+        {"17", 17},
+        {"-17", -17},
+        {"  42", 42},
+        {"0", 0},
+        {"", 0},
+        {"abc", 0},
+        {"-", 0},
+        {"+17", 0},
+        {"- 17", 0},
+        {"17abc", 17},  // reading stops at the first non-digit
+        {"17 spire", 17},
+        {"1.9", 1},
+        {"2147483647", 2147483647},
+        {"2147483648", 0},
+        {"-2147483648", std::numeric_limits<std::int32_t>::min()},
+        {"-2147483649", 0},
+        {"99999999999999999999999", 0},
+        {"0000000000000000000017", 17},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string("text \"") + row.text + "\"");
+        EXPECT_EQ(calc::ReadTurns(row.text), row.turns);
+    }
+}
+
+TEST(FieldText, WritesThreeDecimalsFromTheExactBinaryValue) {
+    struct Row {
+        const char* name;
+        double value;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"rounds down", 1.4161, "1.416"},
+        {"pads", 0.45, "0.450"},
+        {"2.0005 lies above the half", 2.0005, "2.001"},
+        {"1.0005 lies below the half", 1.0005, "1.000"},
+        {"zero", 0.0, "0.000"},
+        {"no grouping", 1234567.0, "1234567.000"},
+        {"tiny", 1e-300, "0.000"},
+        {"infinity clears", std::numeric_limits<double>::infinity(), ""},
+        {"NaN clears", std::numeric_limits<double>::quiet_NaN(), ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(calc::ResultText(row.value), row.text);
+    }
+    EXPECT_EQ(calc::ResultText(1e300).size(), 305u);
+    EXPECT_EQ(calc::TurnsText(17), "17");
+    EXPECT_EQ(calc::TurnsText(-2147483647 - 1), "-2147483648");
+}
+
+// A desktop session runs under a locale whose decimal separator is a comma;
+// the fields still use the full stop.
+TEST(FieldText, IgnoresTheProcessLocale) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "it_IT.UTF-8"), nullptr) << "locale it_IT.UTF-8 is not generated";
+    EXPECT_STREQ(std::localeconv()->decimal_point, ",");
+
+    EXPECT_EQ(calc::ReadReal("1.5"), 1.5);
+    EXPECT_EQ(calc::ReadReal("1,5"), 1.0);
+    EXPECT_EQ(calc::ResultText(1.4161), "1.416");
+    EXPECT_EQ(calc::ResultText(1234.5), "1234.500");
+    EXPECT_EQ(calc::MixRowText(catalogue::Mixes()[8]), "T-xxx-15; rosso  ;bianco ; (  0.10 -   2.0 MHz)");
+
+    std::setlocale(LC_ALL, previous.c_str());
+}
