@@ -1,0 +1,39 @@
+#include "fw/app.h"
+
+#include <cassert>
+
+#include "fw/internal.h"
+
+namespace {
+CWinApp* g_app = nullptr;
+}
+
+CWinApp::CWinApp(const char* pszAppName) : m_pszAppName(pszAppName) {
+    assert(g_app == nullptr && "one application object only");
+    g_app = this;
+}
+
+CWinApp::~CWinApp() {
+    if (g_app == this) g_app = nullptr;
+}
+
+const fw::MessageMap* CWinApp::GetThisMessageMap() {
+    static constexpr auto kEntries = std::to_array<fw::MessageMapEntry>({
+        fw::OnCommand<&CWinApp::OnAppExit>(ID_APP_EXIT),
+    });
+    static constexpr fw::MessageMap kMap{&CCmdTarget::GetThisMessageMap, kEntries};
+    return &kMap;
+}
+
+BOOL CWinApp::InitInstance() { return TRUE; }
+int CWinApp::ExitInstance() { return 0; }
+
+void CWinApp::OnAppExit() {
+    if (m_pMainWnd != nullptr) m_pMainWnd->SendMessage(WM_CLOSE);
+}
+
+CWinApp* AfxGetApp() { return g_app; }
+
+CWnd* AfxGetMainWnd() { return g_app != nullptr ? g_app->m_pMainWnd : nullptr; }
+
+const char* AfxGetAppName() { return g_app != nullptr && g_app->m_pszAppName ? g_app->m_pszAppName : ""; }

@@ -1,0 +1,33 @@
+// Wrappers of the standard controls.
+#pragma once
+
+#include "fw/wnd.h"
+
+struct DRAWITEMSTRUCT;
+
+class CStatic : public CWnd {
+protected:
+    static const fw::MessageMap* GetThisMessageMap();
+    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+};
+
+// A drop-down list.
+class CComboBox : public CWnd {
+public:
+    int AddString(const char* text);
+    int GetCount() const;
+    int GetCurSel() const;
+    // Selects a row without notifying anybody; -1 clears the selection.
+    int SetCurSel(int index);
+    void ResetContent();
+    int GetLBText(int index, CString& text) const;
+    int GetLBTextLen(int index) const;
+
+    // Owner drawing: the parent hands each drawing request back to the list.
+    virtual void DrawItem(DRAWITEMSTRUCT* pDrawItemStruct);
+
+protected:
+    static const fw::MessageMap* GetThisMessageMap();
+    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};

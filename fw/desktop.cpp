@@ -1,0 +1,41 @@
+#include "fw/desktop.h"
+
+#include <cstring>
+
+#include "fw/app.h"
+
+namespace fw {
+namespace detail {
+Desktop& RealDesktop();  // the toolkit's
+}
+
+namespace {
+Desktop* g_desktop = nullptr;
+}
+
+Desktop& CurrentDesktop() { return g_desktop != nullptr ? *g_desktop : detail::RealDesktop(); }
+void SetDesktop(Desktop* desktop) { g_desktop = desktop; }
+
+}  // namespace fw
+
+int AfxMessageBox(const char* text, UINT type) {
+    CWnd* owner = AfxGetMainWnd();
+    return fw::CurrentDesktop().MessageBox(owner ? owner->m_hWnd : nullptr, text, AfxGetAppName(), type);
+}
+
+int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type) {
+    return fw::CurrentDesktop().MessageBox(owner, text, caption, type);
+}
+
+INT_PTR ShellExecuteA(HWND, const char* verb, const char* file, const char*, const char*, int showCommand) {
+    constexpr INT_PTR kNoAssociation = 31;
+    constexpr INT_PTR kFileNotFound = 2;
+    if (verb == nullptr || std::strcmp(verb, "open") != 0) return kNoAssociation;
+    if (file == nullptr || *file == '\0') return kFileNotFound;
+    return fw::CurrentDesktop().Open(file, showCommand);
+}
+
+BOOL OpenClipboard(HWND owner) { return fw::CurrentDesktop().OpenClipboard(owner); }
+BOOL EmptyClipboard() { return fw::CurrentDesktop().EmptyClipboard(); }
+BOOL SetClipboardText(const char* text) { return fw::CurrentDesktop().SetClipboardText(text); }
+BOOL CloseClipboard() { return fw::CurrentDesktop().CloseClipboard(); }

@@ -1,0 +1,43 @@
+// What the program asks of the desktop around it: message boxes, the shell's
+// "open" verb, the clipboard. All of it goes through one replaceable object,
+// so that tests can answer in the user's place.
+#pragma once
+
+#include "fw/cstring.h"
+#include "fw/types.h"
+
+namespace fw {
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // A modal message box with an OK button; answers IDOK.
+    virtual int MessageBox(HWND owner, const CString& text, const CString& caption, UINT type) = 0;
+    // Hands a document or an address to the desktop's opener. Answers a
+    // value greater than 32 on success.
+    virtual INT_PTR Open(const CString& file, int showCommand) = 0;
+
+    virtual BOOL OpenClipboard(HWND owner) = 0;
+    virtual BOOL EmptyClipboard() = 0;
+    virtual BOOL SetClipboardText(const CString& text) = 0;
+    virtual BOOL CloseClipboard() = 0;
+};
+
+// The desktop in use: the real one unless a test replaced it.
+Desktop& CurrentDesktop();
+// Replaces the desktop; nullptr brings back the real one.
+void SetDesktop(Desktop* desktop);
+
+}  // namespace fw
+
+// Framework functions over the desktop.
+int AfxMessageBox(const char* text, UINT type = MB_OK);
+int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type);
+// Only the verb "open" is known; other verbs fail with 31 (no association).
+INT_PTR ShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
+                      const char* directory, int showCommand);
+BOOL OpenClipboard(HWND owner);
+BOOL EmptyClipboard();
+BOOL SetClipboardText(const char* text);
+BOOL CloseClipboard();

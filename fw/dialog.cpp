@@ -1,0 +1,56 @@
+#include "fw/dialog.h"
+
+#include "fw/app.h"
+#include "fw/internal.h"
+
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& control) {
+    if (control.m_hWnd != nullptr) return;
+    control.SubclassDlgItem(static_cast<UINT>(nIDC), pDX->m_pDlgWnd);
+}
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+CDialog::~CDialog() = default;
+
+const fw::MessageMap* CDialog::GetThisMessageMap() {
+    static constexpr auto kEntries = std::to_array<fw::MessageMapEntry>({
+        fw::OnCommand<&CDialog::OnOK>(IDOK),
+        fw::OnCommand<&CDialog::OnCancel>(IDCANCEL),
+    });
+    static constexpr fw::MessageMap kMap{&CWnd::GetThisMessageMap, kEntries};
+    return &kMap;
+}
+
+INT_PTR CDialog::DoModal() {
+    // A dialog opened without a parent belongs to the main window.
+    CWnd* owner = m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd();
+    if (owner == this) owner = nullptr;
+    const INT_PTR result = fw::detail::RunModal(*this, m_nIDTemplate, owner ? owner->m_hWnd : nullptr);
+    CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->m_pMainWnd == this) app->m_pMainWnd = nullptr;
+    return result;
+}
+
+void CDialog::EndDialog(int nResult) {
+    if (m_hWnd != nullptr) fw::detail::EndModal(m_hWnd, nResult);
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (!UpdateData(TRUE)) return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
+    CDataExchange dx(this, bSaveAndValidate);
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}

@@ -1,0 +1,80 @@
+// Device contexts forward to their device; the device does the drawing.
+#include "fw/gdi.h"
+
+namespace fw::detail {
+
+Device::Device() = default;
+Device::~Device() = default;
+
+int Device::StartDoc(const DOCINFO&) { return -1; }
+int Device::StartPage() { return -1; }
+int Device::EndPage() { return -1; }
+int Device::EndDoc() { return -1; }
+
+CDC& Device::Wrapper() {
+    if (!m_wrapper) {
+        m_wrapper = std::make_unique<CDC>();
+        m_wrapper->m_hDC = this;
+    }
+    return *m_wrapper;
+}
+
+}  // namespace fw::detail
+
+CDC::~CDC() { DeleteDC(); }
+
+CDC* CDC::FromHandle(HDC hDC) { return hDC != nullptr ? &hDC->Wrapper() : nullptr; }
+
+BOOL CDC::Attach(HDC hDC) {
+    if (m_hDC != nullptr || hDC == nullptr) return FALSE;
+    m_hDC = hDC;
+    m_owned = true;
+    return TRUE;
+}
+
+HDC CDC::Detach() {
+    HDC hDC = m_hDC;
+    m_hDC = nullptr;
+    m_owned = false;
+    return hDC;
+}
+
+BOOL CDC::DeleteDC() {
+    if (m_hDC == nullptr) return FALSE;
+    if (m_owned) delete m_hDC;
+    m_hDC = nullptr;
+    m_owned = false;
+    return TRUE;
+}
+
+int CDC::SaveDC() { return m_hDC->SaveDC(); }
+BOOL CDC::RestoreDC(int nSavedDC) { return m_hDC->RestoreDC(nSavedDC); }
+COLORREF CDC::SetBkColor(COLORREF colour) { return m_hDC->SetBkColor(colour); }
+int CDC::SetBkMode(int mode) { return m_hDC->SetBkMode(mode); }
+COLORREF CDC::SetTextColor(COLORREF colour) { return m_hDC->SetTextColor(colour); }
+HFONT CDC::SelectObject(CFont* font) { return m_hDC->SelectFont(font ? font->m_hObject : nullptr); }
+HFONT CDC::SelectObject(HFONT font) { return m_hDC->SelectFont(font); }
+
+BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const char* text, UINT count, const int*) {
+    return m_hDC->ExtTextOut(x, y, options, rect, std::string_view(text ? text : "", text ? count : 0));
+}
+
+BOOL CDC::TextOut(int x, int y, const char* text, int count) {
+    return m_hDC->TextOut(x, y, std::string_view(text ? text : "", text && count > 0 ? count : 0));
+}
+
+BOOL CDC::TextOut(int x, int y, const CString& text) { return m_hDC->TextOut(x, y, text.View()); }
+
+CSize CDC::GetTextExtent(const char* text, int count) {
+    return m_hDC->GetTextExtent(std::string_view(text ? text : "", text && count > 0 ? count : 0));
+}
+
+BOOL CDC::GetTextMetrics(TEXTMETRIC* metrics) { return m_hDC->GetTextMetrics(metrics); }
+void CDC::DrawFocusRect(const CRect* rect) { m_hDC->DrawFocusRect(*rect); }
+BOOL CDC::DrawIcon(int x, int y, HICON icon) { return m_hDC->DrawIcon(x, y, icon); }
+void CDC::FillSolidRect(const CRect* rect, COLORREF colour) { m_hDC->FillSolidRect(*rect, colour); }
+int CDC::GetDeviceCaps(int index) const { return m_hDC->GetDeviceCaps(index); }
+int CDC::StartDoc(DOCINFO* info) { return m_hDC->StartDoc(*info); }
+int CDC::StartPage() { return m_hDC->StartPage(); }
+int CDC::EndPage() { return m_hDC->EndPage(); }
+int CDC::EndDoc() { return m_hDC->EndDoc(); }

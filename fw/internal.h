@@ -1,0 +1,34 @@
+// Operations that the toolkit-independent parts of the framework need from
+// its implementation. Not for the program's use.
+#pragma once
+
+#include <functional>
+
+#include "fw/types.h"
+
+class CWnd;
+class CDialog;
+
+namespace fw::detail {
+
+// Sends a message to the window's object, or to its default handling.
+LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+// The default handling of every kind of window.
+LRESULT DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The object attached to a window; nullptr when none is.
+CWnd* AttachedTo(HWND window);
+// Makes `object` receive the window's messages (nullptr detaches).
+void Attach(HWND window, CWnd* object);
+// A wrapper that lives as long as the window, for windows with none attached.
+CWnd* TemporaryWrapper(HWND window);
+void Destroy(HWND window);
+
+// Creates the dialog's window from its template, runs it modally and destroys
+// it; answers the result or -1.
+INT_PTR RunModal(CDialog& dialog, UINT templateId, HWND owner);
+void EndModal(HWND dialog, int result);
+// Runs a test's action once the next modal window is up (see fw/testing.h).
+std::function<void(CDialog&)> TakeModalAction();
+
+}  // namespace fw::detail

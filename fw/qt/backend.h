@@ -1,0 +1,116 @@
+// Internals of the Qt implementation, shared by its source files only.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "fw/internal.h"
+#include "fw/wnd.h"
+#include "fw/resources.h"
+#include "fw/types.h"
+
+class CWnd;
+class CDialog;
+
+namespace fw::detail {
+
+enum class Kind { Dialog, Static, Edit, Button, ComboBox };
+
+// What a window handle points to: the widget and what the framework keeps
+// about it. Owned by the widget (see WindowHolder).
+struct Window {
+    Window(QWidget* widget, Kind kind) : widget(widget), kind(kind) {}
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    QWidget* widget;
+    Kind kind;
+    int id = 0;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    Window* parent = nullptr;    // the dialog of a control
+    CWnd* attached = nullptr;    // the object that receives its messages
+    std::unique_ptr<CWnd> temporary;
+    HFONT font = nullptr;        // as set by WM_SETFONT
+    HICON icons[2] = {};         // small, big
+    HCURSOR cursor = nullptr;    // as last set while it answered WM_SETCURSOR
+    int modalDisabled = 0;       // modal windows open over it
+    bool modalEnded = false;     // EndDialog has ended its modal run
+};
+
+struct BrushObject {
+    bool hollow;
+    COLORREF colour;
+};
+
+// Mixed into every widget class the framework creates.
+class WindowHolder {
+public:
+    WindowHolder(QWidget* widget, Kind kind) : m_window(widget, kind) {}
+    virtual ~WindowHolder() = default;
+    Window* handle() { return &m_window; }
+
+    // The window text, as the user sees it.
+    virtual QString windowText() const = 0;
+    virtual void setWindowText(const QString& text) = 0;
+
+private:
+    Window m_window;
+};
+
+Window* WindowOf(QWidget* widget);
+
+// Sends a message where the toolkit calls in: exceptions escaping a handler
+// are reported here and go no further.
+LRESULT Dispatch(Window* window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+// While alive, GetKeyState answers from the modifiers of this input.
+class InputScope {
+public:
+    explicit InputScope(Qt::KeyboardModifiers modifiers);
+    ~InputScope();
+    InputScope(const InputScope&) = delete;
+    InputScope& operator=(const InputScope&) = delete;
+
+private:
+    Qt::KeyboardModifiers m_previous;
+    bool m_wasActive;
+};
+
+// Windows-1252 at the toolkit boundary; characters without a byte become '?'.
+QString ToQt(std::string_view text);
+std::string FromQt(const QString& text);
+inline QColor ToQColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+inline COLORREF FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+
+// Fonts.
+QFont ToQFont(HFONT font);
+HFONT CreateFontFor(const char* face, int pointSize, int logPixelsY);
+void DeleteFont(HFONT font);
+int ScreenLogPixelsY();
+
+// Images.
+QPixmap IconPixmap(HICON icon);
+// While alive, SetCursor changes the cursor of this window.
+class CursorScope {
+public:
+    explicit CursorScope(Window* window);
+    ~CursorScope();
+    CursorScope(const CursorScope&) = delete;
+    CursorScope& operator=(const CursorScope&) = delete;
+
+private:
+    Window* m_previous;
+};
+
+// Controls created from a template.
+QWidget* CreateControl(const ControlTemplate& item, Window* dialog, QWidget* client);
+void ApplyFont(Window* window, HFONT font);
+
+}  // namespace fw::detail

@@ -1,0 +1,281 @@
+// The standard controls: static texts and pictures, edit fields, push
+// buttons and drop-down lists, created from a template.
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionFrame>
+
+#include "fw/app.h"
+#include "fw/controls.h"
+#include "fw/gdi.h"
+#include "fw/qt/backend.h"
+#include "fw/qt/painter_device.h"
+
+namespace fw::detail {
+namespace {
+
+// A static control: text, icon or etched line. Its text is painted with
+// whatever the dialog (or the control itself, by reflection) answers to the
+// colour request made before each painting.
+class StaticWidget : public QWidget, public WindowHolder {
+public:
+    StaticWidget(QWidget* parent, UINT image) : QWidget(parent), WindowHolder(this, Kind::Static), m_image(image) {
+        setMouseTracking(true);
+        setFocusPolicy(Qt::NoFocus);
+    }
+    QString windowText() const override { return m_text; }
+    void setWindowText(const QString& text) override {
+        m_text = text;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent* event) override { askForCursor(event); }
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    LRESULT hitTest(const QPointF& globalPos) {
+        const QPoint p = globalPos.toPoint();
+        return Dispatch(handle(), WM_NCHITTEST, 0, MAKELPARAM(static_cast<WORD>(p.x()), static_cast<WORD>(p.y())));
+    }
+    void askForCursor(QMouseEvent* event) {
+        const LRESULT hit = hitTest(event->globalPosition());
+        if (hit == HTTRANSPARENT) {
+            handle()->cursor = nullptr;
+            unsetCursor();
+            event->ignore();  // the dialog beneath gets it
+            return;
+        }
+        CursorScope scope(handle());
+        Dispatch(handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(handle()),
+                 MAKELPARAM(static_cast<WORD>(hit), static_cast<WORD>(WM_MOUSEMOVE)));
+    }
+    void paintText(QPainter& painter, const QRect& area);
+
+    QString m_text;
+    UINT m_image;
+};
+
+void StaticWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QRect area = rect();
+    if ((handle()->exStyle & WS_EX_STATICEDGE) != 0) {
+        QStyleOptionFrame frame;
+        frame.initFrom(this);
+        frame.lineWidth = 1;
+        frame.state |= QStyle::State_Sunken;
+        style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
+        area.adjust(1, 1, -1, -1);
+    }
+    switch (handle()->style & SS_TYPEMASK) {
+    case SS_ETCHEDHORZ:
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawLine(0, 0, width() - 1, 0);
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawLine(0, 1, width() - 1, 1);
+        return;
+    case SS_ICON:
+        painter.drawPixmap(0, 0, IconPixmap(AfxGetApp() ? AfxGetApp()->LoadIcon(m_image) : nullptr));
+        return;
+    default:
+        paintText(painter, area);
+    }
+}
+
+void StaticWidget::paintText(QPainter& painter, const QRect& area) {
+    PainterDevice dc(&painter, handle()->font, FromQColor(palette().color(QPalette::WindowText)),
+                     FromQColor(palette().color(QPalette::Window)));
+    const auto brush = reinterpret_cast<HBRUSH>(
+        Dispatch(handle()->parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(&dc), reinterpret_cast<LPARAM>(handle())));
+    if (brush != nullptr && !brush->hollow) painter.fillRect(area, ToQColor(brush->colour));
+
+    painter.setFont(QFont(dc.currentQFont(), painter.device()));
+    painter.setPen(ToQColor(dc.GetTextColor()));
+    if (dc.GetBkMode() == OPAQUE) {
+        painter.setBackgroundMode(Qt::OpaqueMode);
+        painter.setBackground(ToQColor(dc.GetBkColor()));
+    }
+    int flags = 0;
+    switch (handle()->style & SS_TYPEMASK) {
+    case SS_CENTER:
+        flags |= Qt::AlignHCenter;
+        break;
+    case SS_RIGHT:
+        flags |= Qt::AlignRight;
+        break;
+    default:
+        flags |= Qt::AlignLeft;
+    }
+    // One vertically centred line, or words wrapped from the top.
+    flags |= (handle()->style & SS_CENTERIMAGE) != 0 ? Qt::AlignVCenter | Qt::TextSingleLine : Qt::AlignTop | Qt::TextWordWrap;
+    painter.drawText(area, flags, m_text);
+}
+
+void StaticWidget::mousePressEvent(QMouseEvent* event) {
+    const LRESULT hit = hitTest(event->globalPosition());
+    if (hit == HTTRANSPARENT || event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    Dispatch(handle(), WM_LBUTTONDOWN, 0x0001, MAKELPARAM(static_cast<WORD>(p.x()), static_cast<WORD>(p.y())));
+}
+
+class EditWidget : public QLineEdit, public WindowHolder {
+public:
+    explicit EditWidget(QWidget* parent) : QLineEdit(parent), WindowHolder(this, Kind::Edit) {}
+    QString windowText() const override { return text(); }
+    void setWindowText(const QString& text) override { setText(text); }
+};
+
+class ButtonWidget : public QPushButton, public WindowHolder {
+public:
+    explicit ButtonWidget(QWidget* parent) : QPushButton(parent), WindowHolder(this, Kind::Button) {
+        setAutoDefault(false);
+    }
+    QString windowText() const override { return text(); }
+    void setWindowText(const QString& text) override { setText(text); }
+};
+
+class ComboWidget : public QComboBox, public WindowHolder {
+public:
+    explicit ComboWidget(QWidget* parent) : QComboBox(parent), WindowHolder(this, Kind::ComboBox) {}
+    // The text of the selected row; empty without a selection.
+    QString windowText() const override { return currentIndex() >= 0 ? currentText() : QString(); }
+    void setWindowText(const QString&) override {}
+};
+
+void Notify(Window* control, UINT code) {
+    Dispatch(control->parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(control->id), static_cast<WORD>(code)),
+             reinterpret_cast<LPARAM>(control));
+}
+
+}  // namespace
+
+QWidget* CreateControl(const ControlTemplate& item, Window* dialog, QWidget* client) {
+    QWidget* widget = nullptr;
+    Window* window = nullptr;
+    switch (item.kind) {
+    case ControlKind::Static: {
+        auto* control = new StaticWidget(client, item.image);
+        window = control->handle();
+        widget = control;
+        break;
+    }
+    case ControlKind::Edit: {
+        auto* control = new EditWidget(client);
+        window = control->handle();
+        control->setReadOnly((item.style & ES_READONLY) != 0);
+        control->setFrame((item.style & WS_BORDER) != 0);
+        QObject::connect(control, &QLineEdit::textChanged, control, [window] { Notify(window, EN_CHANGE); });
+        widget = control;
+        break;
+    }
+    case ControlKind::Button: {
+        auto* control = new ButtonWidget(client);
+        window = control->handle();
+        QObject::connect(control, &QPushButton::clicked, control, [window] { Notify(window, BN_CLICKED); });
+        widget = control;
+        break;
+    }
+    case ControlKind::ComboBox: {
+        auto* control = new ComboWidget(client);
+        window = control->handle();
+        // A choice the user confirms, also of the row already selected.
+        QObject::connect(control, &QComboBox::activated, control, [window] { Notify(window, CBN_SELENDOK); });
+        widget = control;
+        break;
+    }
+    }
+    window->id = item.id;
+    window->style = item.style;
+    window->exStyle = item.exStyle;
+    window->parent = dialog;
+    if (item.kind != ControlKind::Static) {
+        widget->setFocusPolicy((item.style & WS_TABSTOP) != 0 ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+    if (item.text != nullptr) dynamic_cast<WindowHolder*>(widget)->setWindowText(ToQt(item.text));
+    return widget;
+}
+
+}  // namespace fw::detail
+
+using fw::detail::ToQt;
+
+// --- control wrappers ----------------------------------------------------------
+
+const fw::MessageMap* CStatic::GetThisMessageMap() {
+    static constexpr fw::MessageMap kMap{&CWnd::GetThisMessageMap, {}};
+    return &kMap;
+}
+
+const fw::MessageMap* CComboBox::GetThisMessageMap() {
+    static constexpr fw::MessageMap kMap{&CWnd::GetThisMessageMap, {}};
+    return &kMap;
+}
+
+namespace {
+QComboBox* ComboOf(HWND window) {
+    return window != nullptr ? qobject_cast<QComboBox*>(window->widget) : nullptr;
+}
+}  // namespace
+
+int CComboBox::AddString(const char* text) {
+    QComboBox* combo = ComboOf(m_hWnd);
+    if (combo == nullptr) return CB_ERR;
+    const QSignalBlocker quiet(combo);  // adding the first row selects nothing here
+    const int selected = combo->currentIndex();
+    combo->addItem(ToQt(text ? text : ""));
+    combo->setCurrentIndex(selected);
+    return combo->count() - 1;
+}
+
+int CComboBox::GetCount() const {
+    QComboBox* combo = ComboOf(m_hWnd);
+    return combo != nullptr ? combo->count() : CB_ERR;
+}
+
+int CComboBox::GetCurSel() const {
+    QComboBox* combo = ComboOf(m_hWnd);
+    return combo != nullptr ? combo->currentIndex() : CB_ERR;
+}
+
+int CComboBox::SetCurSel(int index) {
+    QComboBox* combo = ComboOf(m_hWnd);
+    if (combo == nullptr) return CB_ERR;
+    const bool valid = index >= 0 && index < combo->count();
+    combo->setCurrentIndex(valid ? index : -1);  // sends no notification
+    return valid ? index : CB_ERR;
+}
+
+void CComboBox::ResetContent() {
+    if (QComboBox* combo = ComboOf(m_hWnd)) combo->clear();
+}
+
+int CComboBox::GetLBText(int index, CString& text) const {
+    QComboBox* combo = ComboOf(m_hWnd);
+    if (combo == nullptr || index < 0 || index >= combo->count()) return CB_ERR;
+    text = fw::detail::FromQt(combo->itemText(index));
+    return text.GetLength();
+}
+
+int CComboBox::GetLBTextLen(int index) const {
+    CString text;
+    return GetLBText(index, text);
+}
+
+void CComboBox::DrawItem(DRAWITEMSTRUCT*) {}
+
+BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    if (message == WM_DRAWITEM) {
+        DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+        *pResult = TRUE;
+        return TRUE;
+    }
+    return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+}

@@ -1,0 +1,138 @@
+// Fonts: logical font descriptions and the toolkit fonts made from them.
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstring>
+
+#include "fw/diagnostics.h"
+#include "fw/gdi.h"
+#include "fw/qt/backend.h"
+
+namespace fw::detail {
+
+struct FontObject {
+    explicit FontObject(const LOGFONT& lf) : logFont(lf) { ++live; }
+    ~FontObject() { --live; }
+    FontObject(const FontObject&) = delete;
+    FontObject& operator=(const FontObject&) = delete;
+
+    LOGFONT logFont;
+    static inline int live = 0;
+};
+
+namespace {
+
+struct Substitute {
+    const char* face;
+    const char* replacement;
+    bool fixedPitch;
+};
+
+// Faces of the original platform, and the metric-compatible ones that stand
+// in for them where they are missing.
+constexpr Substitute kSubstitutes[] = {
+    {"MS Sans Serif", "Liberation Sans", false},
+    {"Courier New", "Liberation Mono", true},
+    {"Fixedsys", "Liberation Mono", true},
+};
+
+int MulDiv(int number, int numerator, int denominator) {
+    const long long product = static_cast<long long>(number) * numerator;
+    const long long half = denominator / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / denominator : (product - half) / denominator);
+}
+
+}  // namespace
+
+QFont ToQFont(HFONT font) {
+    QFont result;
+    if (font == nullptr) return result;
+    const LOGFONT& lf = font->logFont;
+    QString face = QString::fromLatin1(lf.lfFaceName);
+    bool fixedPitch = false;
+    for (const Substitute& s : kSubstitutes) {
+        if (face.compare(QLatin1String(s.face), Qt::CaseInsensitive) != 0) continue;
+        fixedPitch = s.fixedPitch;
+        if (!QFontDatabase::hasFamily(face)) face = QLatin1String(s.replacement);
+    }
+    result.setFamily(face);
+    if (fixedPitch) {
+        result.setStyleHint(QFont::TypeWriter);
+        result.setFixedPitch(true);
+    }
+    if (lf.lfHeight < 0) {
+        result.setPixelSize(-lf.lfHeight);  // character height: the em
+    } else if (lf.lfHeight > 0) {
+        // Cell height: scale the em so that ascent + descent fill the cell.
+        result.setPixelSize(lf.lfHeight);
+        const int cell = QFontMetrics(result).height();
+        result.setPixelSize(std::max(1, MulDiv(lf.lfHeight, lf.lfHeight, std::max(1, cell))));
+    }
+    result.setWeight(lf.lfWeight >= 600 ? QFont::Bold : QFont::Normal);
+    result.setItalic(lf.lfItalic != 0);
+    result.setUnderline(lf.lfUnderline != 0);
+    result.setStrikeOut(lf.lfStrikeOut != 0);
+    return result;
+}
+
+int ScreenLogPixelsY() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? qRound(screen->logicalDotsPerInchY()) : 96;
+}
+
+HFONT CreateFontFor(const char* face, int pointSize, int logPixelsY) {
+    LOGFONT lf;
+    lf.lfHeight = -MulDiv(pointSize, logPixelsY, 72);
+    lf.lfCharSet = DEFAULT_CHARSET;
+    std::strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+    return new FontObject(lf);
+}
+
+void DeleteFont(HFONT font) { delete font; }
+
+}  // namespace fw::detail
+
+using fw::detail::FontObject;
+
+int fw::LiveFontCount() { return FontObject::live; }
+
+CFont::~CFont() { DeleteObject(); }
+
+BOOL CFont::CreatePointFont(int nPointSize, const char* faceName, CDC* pDC) {
+    const int logPixelsY = pDC != nullptr ? pDC->GetDeviceCaps(LOGPIXELSY) : fw::detail::ScreenLogPixelsY();
+    LOGFONT lf;
+    lf.lfHeight = -(logPixelsY * nPointSize / 720);  // tenths of a point, truncated
+    lf.lfCharSet = DEFAULT_CHARSET;
+    std::strncpy(lf.lfFaceName, faceName, LF_FACESIZE - 1);
+    return CreateFontIndirect(&lf);
+}
+
+BOOL CFont::CreateFontIndirect(const LOGFONT* logFont) {
+    if (m_hObject != nullptr || logFont == nullptr) return FALSE;
+    m_hObject = new FontObject(*logFont);
+    return TRUE;
+}
+
+int CFont::GetLogFont(LOGFONT* logFont) const { return GetObject(m_hObject, sizeof(LOGFONT), logFont); }
+
+BOOL CFont::DeleteObject() {
+    if (m_hObject == nullptr) return FALSE;
+    delete m_hObject;
+    m_hObject = nullptr;
+    return TRUE;
+}
+
+int GetObject(HFONT font, int size, LOGFONT* logFont) {
+    if (font == nullptr || logFont == nullptr || size < static_cast<int>(sizeof(LOGFONT))) return 0;
+    *logFont = font->logFont;
+    return sizeof(LOGFONT);
+}
+
+HBRUSH GetStockObject(int index) {
+    // Only the hollow brush is offered: it paints no background.
+    static fw::detail::BrushObject hollow{true, 0};
+    return index == NULL_BRUSH ? &hollow : nullptr;
+}

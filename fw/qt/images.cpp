@@ -1,0 +1,96 @@
+// Icons and cursors made from the program's XPM pictures.
+#include <QCursor>
+#include <QImage>
+#include <QPixmap>
+
+#include <map>
+
+#include "fw/app.h"
+#include "fw/diagnostics.h"
+#include "fw/images.h"
+#include "fw/qt/backend.h"
+
+namespace fw::detail {
+
+struct IconObject {
+    QPixmap pixmap;
+};
+
+struct CursorObject {
+    explicit CursorObject(const QCursor& c) : cursor(c) { ++live; }
+    ~CursorObject() { --live; }
+    CursorObject(const CursorObject&) = delete;
+    CursorObject& operator=(const CursorObject&) = delete;
+
+    QCursor cursor;
+    static inline int live = 0;
+};
+
+namespace {
+
+Window* g_cursorTarget = nullptr;
+
+}  // namespace
+
+QPixmap IconPixmap(HICON icon) { return icon != nullptr ? icon->pixmap : QPixmap(); }
+
+CursorScope::CursorScope(Window* window) : m_previous(g_cursorTarget) { g_cursorTarget = window; }
+CursorScope::~CursorScope() { g_cursorTarget = m_previous; }
+
+}  // namespace fw::detail
+
+using fw::detail::CursorObject;
+using fw::detail::IconObject;
+
+int fw::LiveCursorCount() { return CursorObject::live; }
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const {
+    // Resource icons are shared and live as long as the program.
+    static std::map<UINT, IconObject> loaded;
+    if (auto found = loaded.find(nIDResource); found != loaded.end()) return &found->second;
+    const fw::ImageTemplate* image = fw::FindIcon(nIDResource);
+    if (image == nullptr) return nullptr;
+    return &loaded.emplace(nIDResource, IconObject{QPixmap::fromImage(QImage(image->xpm))}).first->second;
+}
+
+HCURSOR LoadCursorImage(UINT nIDResource, int cx, int cy) {
+    const fw::ImageTemplate* image = fw::FindCursor(nIDResource);
+    if (image == nullptr) return nullptr;
+    const QImage picture(image->xpm);
+    if (picture.isNull()) return nullptr;
+    const QPixmap scaled = QPixmap::fromImage(picture.scaled(cx, cy));
+    const int hotX = image->hotX * cx / picture.width();
+    const int hotY = image->hotY * cy / picture.height();
+    return new CursorObject(QCursor(scaled, hotX, hotY));
+}
+
+BOOL DestroyCursor(HCURSOR cursor) {
+    if (cursor == nullptr) return FALSE;
+    delete cursor;
+    return TRUE;
+}
+
+HCURSOR SetCursor(HCURSOR cursor) {
+    fw::detail::Window* target = fw::detail::g_cursorTarget;
+    if (target == nullptr) return nullptr;
+    HCURSOR previous = target->cursor;
+    target->cursor = cursor;
+    if (cursor != nullptr) {
+        target->widget->setCursor(cursor->cursor);
+    } else {
+        target->widget->unsetCursor();
+    }
+    return previous;
+}
+
+int GetSystemMetrics(int index) {
+    switch (index) {
+    case SM_CXICON:
+    case SM_CYICON:
+    case SM_CXCURSOR:
+    case SM_CYCURSOR:
+        return 32;
+    default:
+        return 0;
+    }
+}

@@ -1,0 +1,18 @@
+// Starting the toolkit, for the program's start and for tests.
+#pragma once
+
+#include <QApplication>
+
+#include <functional>
+#include <memory>
+
+namespace fw::detail {
+
+// Creates the application object of the toolkit, with the framework's style,
+// and gives the application object its name.
+std::unique_ptr<QApplication> StartToolkit(int& argc, char** argv);
+
+// The modal action queue (fw/testing.h).
+void QueueModalAction(std::function<void(class CDialog&)> action);
+
+}  // namespace fw::detail

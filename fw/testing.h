@@ -1,0 +1,116 @@
+// Test support: start the toolkit headless, act inside modal windows, drive
+// real key and mouse input, look at what was drawn, and answer message boxes,
+// the opener and the clipboard in the user's place. For tests only.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fw/cstring.h"
+#include "fw/desktop.h"
+#include "fw/types.h"
+
+class CDialog;
+
+namespace fw::testing {
+
+// Starts the toolkit for a test program, on the offscreen platform unless
+// QT_QPA_PLATFORM names another one.
+void StartToolkit(int& argc, char** argv);
+
+// Runs `action` once the next modal window is up. When the action returns
+// and the window is still open, it is ended with kEndedByTest.
+inline constexpr int kEndedByTest = -100;
+void WhenModal(std::function<void(CDialog&)> action);
+
+// Lets the toolkit handle what is pending.
+void ProcessEvents();
+
+enum class Key { Tab, BackTab, Enter, Escape, Space, F1, F4, Up, Down, Home, End };
+enum Modifiers : unsigned { kNoModifier = 0, kShift = 1, kControl = 2, kAlt = 4 };
+
+// Input goes where the user's would: an open menu or drop-down list first,
+// else the control with the keyboard focus.
+void PressKey(Key key, unsigned modifiers = kNoModifier);
+void TypeText(std::string_view text);
+// Clicks into an edit field, selects all its text and types `text` over it.
+void ReplaceText(HWND edit, std::string_view text);
+// Asks a top-level window to close, as its close box does.
+void RequestClose(HWND window);
+void Click(HWND window);
+void ClickAt(HWND window, CPoint point);
+void MoveMouse(HWND window, CPoint point);
+HWND FocusWindow();
+
+bool IsDropDownOpen(HWND comboBox);
+void OpenDropDown(HWND comboBox);
+// Clicks a row of the open drop-down list.
+void ClickListRow(HWND comboBox, int row);
+
+bool IsMenuOpen();
+// Opens the menu bar's popup number `index` (0 for the first).
+void OpenMenu(HWND dialog, int index);
+// Chooses a menu item, as a click on it would.
+void ChooseMenuItem(HWND dialog, UINT commandId);
+
+// The cursor that a window set for itself the last time it was asked, or
+// nullptr when it shows the standard arrow.
+HCURSOR CursorOf(HWND window);
+// The control under a point of a window, as the mouse would find it.
+HWND WindowAt(HWND window, CPoint point);
+
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+};
+// What a window shows now, painted into an image.
+Image Grab(HWND window);
+// Pixel rectangle of a control in its dialog's client area.
+CRect ClientRectOf(HWND control);
+// The family and pixel size of the font a window shows its text in.
+std::string FontFamilyOf(HWND window);
+int FontPixelSizeOf(HWND window);
+bool IsFixedPitch(HWND window);
+
+// A desktop that answers in the user's place and remembers what it was asked.
+class FakeDesktop : public Desktop {
+public:
+    struct Box {
+        std::string text;
+        std::string caption;
+        UINT type;
+    };
+    std::vector<Box> boxes;
+    std::vector<std::string> opened;
+    std::vector<std::string> clipboardCalls;  // "open", "empty", "set:<text>", "close"
+    std::string clipboardText = "earlier content";
+
+    INT_PTR openResult = 42;
+    BOOL canOpenClipboard = TRUE;
+    BOOL canEmptyClipboard = TRUE;
+
+    int MessageBox(HWND owner, const CString& text, const CString& caption, UINT type) override;
+    INT_PTR Open(const CString& file, int showCommand) override;
+    BOOL OpenClipboard(HWND owner) override;
+    BOOL EmptyClipboard() override;
+    BOOL SetClipboardText(const CString& text) override;
+    BOOL CloseClipboard() override;
+};
+
+// Installs a desktop for the life of this object.
+class ScopedDesktop {
+public:
+    explicit ScopedDesktop(Desktop& desktop) { SetDesktop(&desktop); }
+    ~ScopedDesktop() { SetDesktop(nullptr); }
+    ScopedDesktop(const ScopedDesktop&) = delete;
+    ScopedDesktop& operator=(const ScopedDesktop&) = delete;
+};
+
+// The toolkit's own desktop (message boxes, opener, clipboard), to test it.
+Desktop& RealDesktop();
+
+}  // namespace fw::testing
