@@ -71,35 +71,10 @@ double ReadReal(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::int32_t ReadTurns(std::string_view text) {
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
-    const bool negative = i < n && text[i] == '-';
-    if (negative) ++i;
-    if (i == n || !IsDigit(text[i])) return 0;
-
-    constexpr long long kLimit = 1LL << 31;  // magnitude of the lowest value
-    long long magnitude = 0;
-    for (; i < n && IsDigit(text[i]); ++i) {
-        magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude > kLimit) return 0;
-    }
-    const long long value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<std::int32_t>::max()) return 0;
-    return static_cast<std::int32_t>(value);
-}
-
 std::string ResultText(double value) {
     if (!std::isfinite(value)) return {};
     char buffer[400];  // DBL_MAX has 309 integer digits
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
-    return {buffer, result.ptr};
-}
-
-std::string TurnsText(std::int32_t turns) {
-    char buffer[16];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, turns);
     return {buffer, result.ptr};
 }
 

@@ -2,7 +2,6 @@
 // the same way whatever locale the process runs under.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,16 +12,8 @@ namespace calc {
 // e, E, d or D. The rest of the text is ignored; text without a number reads 0.
 double ReadReal(std::string_view text);
 
-// Reads a signed decimal integer: leading blanks, optional minus sign, digits;
-// reading stops at the first character that is not a digit. Text without
-// digits, or a value outside the signed 32-bit range, reads 0.
-std::int32_t ReadTurns(std::string_view text);
-
 // A real result with three decimals ("%.3lf"); empty text for a result that
 // is not finite, so that its field is cleared.
 std::string ResultText(double value);
-
-// A turn count as a signed decimal integer.
-std::string TurnsText(std::int32_t turns);
 
 }  // namespace calc

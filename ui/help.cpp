@@ -1,0 +1,5 @@
+#include "ui/help.h"
+
+#include "fw/desktop.h"
+
+void ShowHelp() { ShellExecuteA(nullptr, "open", "KALVEX.HLP", nullptr, nullptr, SW_SHOW); }

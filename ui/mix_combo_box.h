@@ -1,0 +1,18 @@
+// The mix list: a drop-down list that paints its own rows, each mix's colour
+// names in the mix's colours.
+#pragma once
+
+#include "fw/controls.h"
+#include "fw/gdi.h"
+
+class CMixComboBox : public CComboBox {
+public:
+    CMixComboBox() = default;
+    ~CMixComboBox() override;
+
+    void DrawItem(LPDRAWITEMSTRUCT pDrawItemStruct) override;
+
+protected:
+    static const fw::MessageMap* GetThisMessageMap();
+    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+};

@@ -1,0 +1,84 @@
+// The program's resources: the main window's template and menu, and the
+// table through which the framework finds them and the pictures.
+#include <array>
+
+#include "fw/resources.h"
+#include "ui/images.h"
+#include "ui/resource_ids.h"
+
+using fw::ControlKind;
+using fw::ControlTemplate;
+
+namespace {
+
+constexpr DWORD kEtchedLine = 0x50000010;
+constexpr DWORD kDropDownList = 0x50210003;
+constexpr DWORD kOwnerDrawnList = 0x50210213;
+constexpr DWORD kEdit = 0x50810080;
+constexpr DWORD kButton = 0x50010000;
+constexpr DWORD kMultilineButton = 0x50012000;
+constexpr DWORD kLabel = 0x50020200;
+constexpr DWORD kRightLabel = 0x50020202;
+
+// In template order, which is also the Tab order of those with a tab stop.
+constexpr std::array kMainControls = {
+    ControlTemplate{ControlKind::Static, -1, nullptr, 10, 75, 184, 1, kEtchedLine},
+    ControlTemplate{ControlKind::Static, -1, nullptr, 10, 135, 184, 1, kEtchedLine},
+    ControlTemplate{ControlKind::Static, -1, nullptr, 10, 175, 184, 1, kEtchedLine},
+    ControlTemplate{ControlKind::ComboBox, IDC_MIX, nullptr, 10, 10, 260, 235, kOwnerDrawnList},
+    ControlTemplate{ControlKind::ComboBox, IDC_CORE, nullptr, 195, 30, 75, 235, kDropDownList},
+    ControlTemplate{ControlKind::Edit, IDC_TURNS, nullptr, 195, 50, 75, 12, kEdit},
+    ControlTemplate{ControlKind::Button, IDC_CALC_L, "Calcola Induttanza", 195, 70, 75, 12, kButton},
+    ControlTemplate{ControlKind::Edit, IDC_INDUCTANCE, nullptr, 195, 90, 75, 12, kEdit},
+    ControlTemplate{ControlKind::Edit, IDC_CAPACITANCE, nullptr, 195, 110, 75, 12, kEdit},
+    ControlTemplate{ControlKind::Button, IDC_CALC_F, "Calcola Frequenza", 195, 130, 75, 12, kButton},
+    ControlTemplate{ControlKind::Edit, IDC_FREQUENCY, nullptr, 195, 150, 75, 12, kEdit},
+    ControlTemplate{ControlKind::Button, IDC_CALC_X, "Calcola Reattanza", 195, 170, 75, 12, kButton},
+    ControlTemplate{ControlKind::Button, IDC_CALC_C_FROM_FL, "FL  --->  C", 65, 110, 45, 12, kButton},
+    ControlTemplate{ControlKind::Button, IDC_CALC_L_FROM_FC, "FC  --->   L", 65, 90, 45, 12, kMultilineButton},
+    ControlTemplate{ControlKind::Button, IDC_CALC_N, "L  --->  N", 65, 50, 45, 12, kButton},
+    ControlTemplate{ControlKind::Static, -1, "Toroide", 125, 30, 61, 12, kLabel},
+    ControlTemplate{ControlKind::Static, -1, "Induttanza  [\xB5H]", 125, 90, 60, 12, kLabel},
+    ControlTemplate{ControlKind::Static, -1, "Capacit\xE0  [pF]", 125, 110, 60, 12, kLabel},
+    ControlTemplate{ControlKind::Static, -1, "Frequenza  [MHz]", 125, 150, 65, 12, kLabel},
+    ControlTemplate{ControlKind::Static, -1, "Numero spire", 125, 50, 60, 12, kLabel},
+    ControlTemplate{ControlKind::Static, -1, "Reattanza induttiva      [Ohm]", 75, 190, 105, 12, kRightLabel},
+    ControlTemplate{ControlKind::Static, IDC_XL, nullptr, 195, 190, 75, 12, kLabel, WS_EX_STATICEDGE},
+    ControlTemplate{ControlKind::Static, -1, "Reattanza capacitiva  [Ohm]", 75, 205, 105, 12, kRightLabel},
+    ControlTemplate{ControlKind::Static, IDC_XC, nullptr, 195, 205, 75, 12, kLabel, WS_EX_STATICEDGE},
+};
+
+constexpr fw::DialogTemplate kMainDialog{
+    IDD_MAIN, "KALVEX - V 4.0", 0, 0, 277, 225, 0x90CA00C0, 0x00040200, "MS Sans Serif", 8, IDR_MAINMENU,
+    kMainControls,
+};
+
+constexpr std::array kFileMenu = {
+    fw::MenuItemTemplate{"Salva...", ID_FILE_SAVE},
+    fw::MenuItemTemplate{"Stampa...", ID_FILE_PRINT},
+    fw::MenuItemTemplate{nullptr, 0},
+    fw::MenuItemTemplate{"Esci", ID_APP_EXIT},
+};
+constexpr std::array kHelpMenu = {
+    fw::MenuItemTemplate{"Aiuto...\tF1", ID_HELP_CONTENTS},
+    fw::MenuItemTemplate{nullptr, 0},
+    fw::MenuItemTemplate{"Informazioni...", ID_APP_ABOUT},
+};
+constexpr std::array kMainMenuPopups = {
+    fw::MenuPopupTemplate{"File", kFileMenu},
+    fw::MenuPopupTemplate{"?", kHelpMenu},
+};
+constexpr fw::MenuTemplate kMainMenu{IDR_MAINMENU, kMainMenuPopups};
+
+constexpr fw::ImageTemplate kMainIcon{IDR_MAINFRAME, kToroidIcon};
+
+constexpr std::array<const fw::DialogTemplate*, 1> kDialogs = {&kMainDialog};
+constexpr std::array<const fw::MenuTemplate*, 1> kMenus = {&kMainMenu};
+constexpr std::array<const fw::ImageTemplate*, 1> kIcons = {&kMainIcon};
+
+}  // namespace
+
+const fw::ResourceTable& fw::ProgramResources() {
+    static constexpr ResourceTable kTable{kDialogs, kMenus, kIcons, {}};
+    return kTable;
+}

@@ -1,0 +1,4 @@
+// The one application object.
+#include "ui/coil_app.h"
+
+CCoilApp theApp;
