@@ -55,37 +55,6 @@ TEST(FieldText, ReadsTheLongestLeadingNumber) {
     }
 }
 
-TEST(FieldText, ReadsTurns) {
-    struct Row {
-        const char* text;
-        std::int32_t turns;
-    };
-    const Row rows[] = {
-        {"17", 17},
-        {"-17", -17},
-        {"  42", 42},
-        {"0", 0},
-        {"", 0},
-        {"abc", 0},
-        {"-", 0},
-        {"+17", 0},
-        {"- 17", 0},
-        {"17abc", 17},  // reading stops at the first non-digit
-        {"17 spire", 17},
-        {"1.9", 1},
-        {"2147483647", 2147483647},
-        {"2147483648", 0},
-        {"-2147483648", std::numeric_limits<std::int32_t>::min()},
-        {"-2147483649", 0},
-        {"99999999999999999999999", 0},
-        {"0000000000000000000017", 17},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string("text \"") + row.text + "\"");
-        EXPECT_EQ(calc::ReadTurns(row.text), row.turns);
-    }
-}
-
 TEST(FieldText, WritesThreeDecimalsFromTheExactBinaryValue) {
     struct Row {
         const char* name;
@@ -108,8 +77,6 @@ TEST(FieldText, WritesThreeDecimalsFromTheExactBinaryValue) {
         EXPECT_EQ(calc::ResultText(row.value), row.text);
     }
     EXPECT_EQ(calc::ResultText(1e300).size(), 305u);
-    EXPECT_EQ(calc::TurnsText(17), "17");
-    EXPECT_EQ(calc::TurnsText(-2147483647 - 1), "-2147483648");
 }
 
 // A desktop session runs under a locale whose decimal separator is a comma;

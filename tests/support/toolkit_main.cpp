@@ -1,0 +1,11 @@
+// The main of the test programs that need the toolkit: headless start, then
+// every test.
+#include <gtest/gtest.h>
+
+#include "fw/testing.h"
+
+int main(int argc, char** argv) {
+    fw::testing::StartToolkit(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,227 @@
+// The main window: start-up, layout, keyboard, closing and help.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "fw/testing.h"
+#include "tests/ui/main_window.h"
+
+using fw::testing::Key;
+using kalvex_test::Choose;
+using kalvex_test::Item;
+using kalvex_test::RunMainWindow;
+using kalvex_test::Text;
+
+TEST(MainWindow, StartsWithTheFirstMixAndEmptyFields) {
+    fw::testing::WhenModal([](CDialog& dialog) {
+        EXPECT_EQ(AfxGetMainWnd(), &dialog);
+        CString caption;
+        dialog.GetWindowText(caption);
+        EXPECT_EQ(caption, "KALVEX - V 4.0");
+        EXPECT_EQ(fw::testing::FocusWindow(), Item(dialog, IDC_MIX));
+
+        auto* mixes = static_cast<CComboBox*>(dialog.GetDlgItem(IDC_MIX));
+        EXPECT_EQ(mixes->GetCount(), 11);
+        EXPECT_EQ(mixes->GetCurSel(), 0);
+        EXPECT_EQ(Text(dialog, IDC_MIX), "T-xxx-0 ; marrone;       ; (100.00 - 300.0 MHz)");
+        auto* cores = static_cast<CComboBox*>(dialog.GetDlgItem(IDC_CORE));
+        EXPECT_EQ(cores->GetCount(), 13);
+        EXPECT_EQ(cores->GetCurSel(), 0);
+        EXPECT_EQ(Text(dialog, IDC_CORE), "T-130-0  ");
+        for (int id : {IDC_TURNS, IDC_INDUCTANCE, IDC_CAPACITANCE, IDC_FREQUENCY, IDC_XL, IDC_XC}) {
+            EXPECT_EQ(Text(dialog, id), "") << "field " << id;
+        }
+    });
+    // The program's own start: InitInstance runs the window and answers FALSE.
+    EXPECT_EQ(AfxGetApp()->InitInstance(), FALSE);
+    EXPECT_EQ(AfxGetMainWnd(), nullptr);
+}
+
+TEST(MainWindow, LayoutKeepsTheTemplatesProportions) {
+    struct Control {
+        int id;
+        CRect units;  // x, y, x + w, y + h in dialog units
+    };
+    const Control controls[] = {
+        {IDC_TURNS, {195, 50, 270, 62}},      {IDC_CALC_L, {195, 70, 270, 82}},
+        {IDC_INDUCTANCE, {195, 90, 270, 102}}, {IDC_CAPACITANCE, {195, 110, 270, 122}},
+        {IDC_CALC_F, {195, 130, 270, 142}},   {IDC_FREQUENCY, {195, 150, 270, 162}},
+        {IDC_CALC_X, {195, 170, 270, 182}},   {IDC_CALC_C_FROM_FL, {65, 110, 110, 122}},
+        {IDC_CALC_L_FROM_FC, {65, 90, 110, 102}}, {IDC_CALC_N, {65, 50, 110, 62}},
+        {IDC_XL, {195, 190, 270, 202}},       {IDC_XC, {195, 205, 270, 217}},
+    };
+    RunMainWindow([&](CCoilDialog& dialog) {
+        CRect whole{0, 0, 277, 225};
+        dialog.MapDialogRect(&whole);
+        CRect client;
+        dialog.GetClientRect(&client);
+        EXPECT_EQ(client.Width(), whole.Width());
+        EXPECT_EQ(client.Height(), whole.Height());
+        // A dialog font of sensible size: base units near those of an 8-point sans.
+        CRect unit{0, 0, 4, 8};
+        dialog.MapDialogRect(&unit);
+        EXPECT_GE(unit.Width(), 5);
+        EXPECT_LE(unit.Width(), 7);
+        EXPECT_GE(unit.Height(), 11);
+        EXPECT_LE(unit.Height(), 15);
+
+        // Position and size convert separately, as the dialog manager does.
+        const auto toPixels = [&](const CRect& units) {
+            CRect origin{units.left, units.top, 0, 0};
+            CRect size{0, 0, units.Width(), units.Height()};
+            dialog.MapDialogRect(&origin);
+            dialog.MapDialogRect(&size);
+            return CRect{origin.left, origin.top, origin.left + size.right, origin.top + size.bottom};
+        };
+        for (const Control& control : controls) {
+            SCOPED_TRACE(control.id);
+            EXPECT_EQ(fw::testing::ClientRectOf(Item(dialog, control.id)), toPixels(control.units));
+        }
+        // The lists: their position and width; the height is the closed field's.
+        for (const Control& list : {Control{IDC_MIX, {10, 10, 270, 245}}, Control{IDC_CORE, {195, 30, 270, 265}}}) {
+            SCOPED_TRACE(list.id);
+            const CRect expected = toPixels(list.units);
+            const CRect actual = fw::testing::ClientRectOf(Item(dialog, list.id));
+            EXPECT_EQ(actual.left, expected.left);
+            EXPECT_EQ(actual.top, expected.top);
+            EXPECT_EQ(actual.Width(), expected.Width());
+        }
+    });
+}
+
+TEST(MainWindow, ListsUseFixedPitchTenPointFonts) {
+    RunMainWindow([](CCoilDialog& dialog) {
+        for (int id : {IDC_MIX, IDC_CORE}) {
+            SCOPED_TRACE(id);
+            EXPECT_TRUE(fw::testing::IsFixedPitch(Item(dialog, id)));
+            EXPECT_EQ(fw::testing::FontPixelSizeOf(Item(dialog, id)), 13);  // 10 points at 96 dpi
+        }
+        EXPECT_FALSE(fw::testing::IsFixedPitch(Item(dialog, IDC_TURNS)));
+    });
+}
+
+TEST(MainWindow, TabVisitsTheControlsInTemplateOrder) {
+    const int order[] = {IDC_MIX,        IDC_CORE,   IDC_TURNS,          IDC_CALC_L,
+                         IDC_INDUCTANCE, IDC_CAPACITANCE, IDC_CALC_F,   IDC_FREQUENCY,
+                         IDC_CALC_X,     IDC_CALC_C_FROM_FL, IDC_CALC_L_FROM_FC, IDC_CALC_N,
+                         IDC_MIX};
+    RunMainWindow([&](CCoilDialog& dialog) {
+        for (std::size_t i = 0; i < std::size(order); ++i) {
+            EXPECT_EQ(fw::testing::FocusWindow(), Item(dialog, order[i])) << "stop " << i;
+            fw::testing::PressKey(Key::Tab);
+        }
+    });
+}
+
+TEST(MainWindow, EnterRunsOnlyAFocusedButton) {
+    const INT_PTR result = RunMainWindow([](CCoilDialog& dialog) {
+        fw::testing::ReplaceText(Item(dialog, IDC_INDUCTANCE), "1");
+        fw::testing::ReplaceText(Item(dialog, IDC_CAPACITANCE), "100");
+        // In an edit field, and on the closed list: nothing happens.
+        fw::testing::PressKey(Key::Enter);
+        EXPECT_EQ(Text(dialog, IDC_FREQUENCY), "");
+        fw::testing::Click(Item(dialog, IDC_MIX));
+        fw::testing::PressKey(Key::Escape);  // closes the list the click opened
+        ASSERT_NE(dialog.m_hWnd, nullptr);
+        EXPECT_EQ(fw::testing::FocusWindow(), Item(dialog, IDC_MIX));
+        fw::testing::PressKey(Key::Enter);
+        EXPECT_EQ(Text(dialog, IDC_FREQUENCY), "");
+        ASSERT_NE(dialog.m_hWnd, nullptr);
+        // On a focused push button: its command.
+        dialog.GetDlgItem(IDC_CALC_F)->SetFocus();
+        fw::testing::PressKey(Key::Enter);
+        EXPECT_EQ(Text(dialog, IDC_FREQUENCY), "15.915");
+    });
+    EXPECT_EQ(result, fw::testing::kEndedByTest);
+}
+
+TEST(MainWindow, EscapeClosesAnOpenListFirst) {
+    const INT_PTR result = RunMainWindow([](CCoilDialog& dialog) {
+        fw::testing::OpenDropDown(Item(dialog, IDC_MIX));
+        ASSERT_TRUE(fw::testing::IsDropDownOpen(Item(dialog, IDC_MIX)));
+        fw::testing::PressKey(Key::Escape);
+        EXPECT_FALSE(fw::testing::IsDropDownOpen(Item(dialog, IDC_MIX)));
+        ASSERT_NE(dialog.m_hWnd, nullptr);
+        fw::testing::PressKey(Key::Escape);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST(MainWindow, EveryWayOfClosingEndsTheRunWithCancel) {
+    struct Way {
+        const char* name;
+        void (*close)(CCoilDialog&);
+    };
+    const Way ways[] = {
+        {"Esci", [](CCoilDialog& d) { fw::testing::ChooseMenuItem(d.m_hWnd, ID_APP_EXIT); }},
+        {"close box", [](CCoilDialog& d) { fw::testing::RequestClose(d.m_hWnd); }},
+        {"Alt+F4", [](CCoilDialog&) { fw::testing::PressKey(Key::F4, fw::testing::kAlt); }},
+        {"system menu Close", [](CCoilDialog& d) { d.SendMessage(WM_SYSCOMMAND, SC_CLOSE); }},
+        {"Escape", [](CCoilDialog&) { fw::testing::PressKey(Key::Escape); }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        EXPECT_EQ(RunMainWindow(way.close), IDCANCEL);
+    }
+}
+
+TEST(MainWindow, F1OpensTheHelpFileUnlessAModifierIsHeld) {
+    fw::testing::FakeDesktop desktop;
+    fw::testing::ScopedDesktop scoped(desktop);
+    struct Press {
+        const char* name;
+        void (*focus)(CCoilDialog&);
+        unsigned modifiers;
+        std::size_t opened;
+    };
+    const Press presses[] = {
+        {"on the mix list", [](CCoilDialog& d) { d.GetDlgItem(IDC_MIX)->SetFocus(); }, 0, 1},
+        {"on the core list", [](CCoilDialog& d) { d.GetDlgItem(IDC_CORE)->SetFocus(); }, 0, 1},
+        {"in a field", [](CCoilDialog& d) { d.GetDlgItem(IDC_TURNS)->SetFocus(); }, 0, 1},
+        {"on a button", [](CCoilDialog& d) { d.GetDlgItem(IDC_CALC_N)->SetFocus(); }, 0, 1},
+        {"in the open menu", [](CCoilDialog& d) { fw::testing::OpenMenu(d.m_hWnd, 1); }, 0, 1},
+        {"Shift+F1", [](CCoilDialog& d) { d.GetDlgItem(IDC_TURNS)->SetFocus(); }, fw::testing::kShift, 0},
+        {"Ctrl+F1", [](CCoilDialog& d) { d.GetDlgItem(IDC_TURNS)->SetFocus(); }, fw::testing::kControl, 0},
+        {"Alt+F1", [](CCoilDialog& d) { d.GetDlgItem(IDC_TURNS)->SetFocus(); }, fw::testing::kAlt, 0},
+    };
+    RunMainWindow([&](CCoilDialog& dialog) {
+        for (const Press& press : presses) {
+            SCOPED_TRACE(press.name);
+            desktop.opened.clear();
+            press.focus(dialog);
+            fw::testing::ProcessEvents();
+            if (std::strcmp(press.name, "in the open menu") == 0) {
+                ASSERT_TRUE(fw::testing::IsMenuOpen());
+            }
+            fw::testing::PressKey(Key::F1, press.modifiers);
+            EXPECT_EQ(desktop.opened, std::vector<std::string>(press.opened, "KALVEX.HLP"));
+            if (fw::testing::IsMenuOpen()) fw::testing::PressKey(Key::Escape);
+        }
+        desktop.opened.clear();
+        fw::testing::ChooseMenuItem(dialog.m_hWnd, ID_HELP_CONTENTS);
+        EXPECT_EQ(desktop.opened, std::vector<std::string>{"KALVEX.HLP"});
+        EXPECT_TRUE(desktop.boxes.empty());
+    });
+}
+
+// Registered a second time to run under LC_ALL=it_IT.UTF-8, as a desktop sets it.
+TEST(MainWindowLocale, ShowsAFullStopUnderTheItalianLocale) {
+    const char* all = std::getenv("LC_ALL");
+    if (all == nullptr || std::strncmp(all, "it_IT", 5) != 0) GTEST_SKIP() << "runs under LC_ALL=it_IT.UTF-8";
+    // The toolkit applied the environment's locale at start-up.
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    RunMainWindow([](CCoilDialog& dialog) {
+        Choose(dialog, IDC_MIX, 2);
+        Choose(dialog, IDC_CORE, 16);
+        fw::testing::ReplaceText(Item(dialog, IDC_TURNS), "17");
+        fw::testing::Click(Item(dialog, IDC_CALC_L));
+        EXPECT_EQ(Text(dialog, IDC_INDUCTANCE), "1.416");
+        fw::testing::ReplaceText(Item(dialog, IDC_INDUCTANCE), "1.5");
+        fw::testing::Click(Item(dialog, IDC_CALC_N));
+        EXPECT_EQ(Text(dialog, IDC_TURNS), "17");
+        EXPECT_EQ(Text(dialog, IDC_MIX), "T-xxx-2 ; rosso  ;       ; (  2.00 -  30.0 MHz)");
+    });
+}
