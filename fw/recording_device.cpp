@@ -7,7 +7,8 @@ namespace fw {
 RecordingDevice::RecordingDevice(Settings settings) : m_settings(settings) {}
 
 DeviceCall& RecordingDevice::Record(DeviceCall::Op op) {
-    DeviceCall call{op};
+    DeviceCall call;
+    call.op = op;
     call.textColour = m_state.textColour;
     call.bkColour = m_state.bkColour;
     call.bkMode = m_state.bkMode;

@@ -15,7 +15,7 @@ struct DeviceCall {
         GetTextExtent, GetTextMetrics, DrawFocusRect, DrawIcon, FillSolidRect, GetDeviceCaps,
         StartDoc, StartPage, EndPage, EndDoc,
     };
-    Op op;
+    Op op = Op::SaveDC;
     int x = 0;
     int y = 0;
     int value = 0;          // saved-state number, mode, capability index, options
