@@ -17,8 +17,9 @@ class CDialog;
 namespace fw::testing {
 
 // Starts the toolkit for a test program, on the offscreen platform unless
-// QT_QPA_PLATFORM names another one.
+// QT_QPA_PLATFORM names another one; StopToolkit ends it before main returns.
 void StartToolkit(int& argc, char** argv);
+void StopToolkit();
 
 // Runs `action` once the next modal window is up. When the action returns
 // and the window is still open, it is ended with kEndedByTest.

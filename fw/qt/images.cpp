@@ -45,12 +45,13 @@ using fw::detail::IconObject;
 int fw::LiveCursorCount() { return CursorObject::live; }
 
 HICON CWinApp::LoadIcon(UINT nIDResource) const {
-    // Resource icons are shared and live as long as the program.
-    static std::map<UINT, IconObject> loaded;
-    if (auto found = loaded.find(nIDResource); found != loaded.end()) return &found->second;
+    // Resource icons are shared and live as long as the program: they are
+    // never destroyed, not even after the toolkit has ended.
+    static auto* const loaded = new std::map<UINT, IconObject>;
+    if (auto found = loaded->find(nIDResource); found != loaded->end()) return &found->second;
     const fw::ImageTemplate* image = fw::FindIcon(nIDResource);
     if (image == nullptr) return nullptr;
-    return &loaded.emplace(nIDResource, IconObject{QPixmap::fromImage(QImage(image->xpm))}).first->second;
+    return &loaded->emplace(nIDResource, IconObject{QPixmap::fromImage(QImage(image->xpm))}).first->second;
 }
 
 HCURSOR LoadCursorImage(UINT nIDResource, int cx, int cy) {
