@@ -111,6 +111,21 @@ public:
     ScopedDesktop& operator=(const ScopedDesktop&) = delete;
 };
 
+// Runs the process under another locale (C library and toolkit) for the life
+// of this object, as if the program had been started under it.
+class ScopedLocale {
+public:
+    explicit ScopedLocale(const char* name);
+    ~ScopedLocale();
+    ScopedLocale(const ScopedLocale&) = delete;
+    ScopedLocale& operator=(const ScopedLocale&) = delete;
+    bool Active() const { return m_active; }
+
+private:
+    std::string m_previous;
+    bool m_active = false;
+};
+
 // The toolkit's own desktop (message boxes, opener, clipboard), to test it.
 Desktop& RealDesktop();
 

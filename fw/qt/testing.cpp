@@ -4,10 +4,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 
+#include <clocale>
 #include <memory>
 
 #include "fw/dialog.h"
@@ -243,5 +245,15 @@ BOOL FakeDesktop::CloseClipboard() {
 }
 
 Desktop& RealDesktop() { return detail::RealDesktop(); }
+
+ScopedLocale::ScopedLocale(const char* name) : m_previous(std::setlocale(LC_ALL, nullptr)) {
+    m_active = std::setlocale(LC_ALL, name) != nullptr;
+    if (m_active) QLocale::setDefault(QLocale(QString::fromLatin1(name).section(QLatin1Char('.'), 0, 0)));
+}
+
+ScopedLocale::~ScopedLocale() {
+    std::setlocale(LC_ALL, m_previous.c_str());
+    QLocale::setDefault(QLocale::system());
+}
 
 }  // namespace fw::testing

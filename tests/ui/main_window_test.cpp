@@ -207,11 +207,13 @@ TEST(MainWindow, F1OpensTheHelpFileUnlessAModifierIsHeld) {
     });
 }
 
-// Registered a second time to run under LC_ALL=it_IT.UTF-8, as a desktop sets it.
+// Also registered to run the whole program under LC_ALL=it_IT.UTF-8, as a
+// desktop sets it; otherwise the test switches to that locale itself.
 TEST(MainWindowLocale, ShowsAFullStopUnderTheItalianLocale) {
     const char* all = std::getenv("LC_ALL");
-    if (all == nullptr || std::strncmp(all, "it_IT", 5) != 0) GTEST_SKIP() << "runs under LC_ALL=it_IT.UTF-8";
-    // The toolkit applied the environment's locale at start-up.
+    const bool startedItalian = all != nullptr && std::strncmp(all, "it_IT", 5) == 0;
+    fw::testing::ScopedLocale italian(startedItalian ? std::setlocale(LC_ALL, nullptr) : "it_IT.UTF-8");
+    ASSERT_TRUE(italian.Active()) << "locale it_IT.UTF-8 is not generated";
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     RunMainWindow([](CCoilDialog& dialog) {
         Choose(dialog, IDC_MIX, 2);
