@@ -20,6 +20,18 @@ void WriteResult(CWnd& form, int id, double value) { form.SetDlgItemText(id, cal
 
 void Clear(CWnd& form, int id) { form.SetDlgItemText(id, ""); }
 
+// Reads two fields, in this order; when both are positive, writes
+// formula(first, second) into `result`, otherwise clears it.
+void SolveFor(CWnd& form, int result, int first, int second, double (*formula)(double, double)) {
+    const double a = ReadField(form, first);
+    const double b = ReadField(form, second);
+    if (a > 0 && b > 0) {
+        WriteResult(form, result, formula(a, b));
+    } else {
+        Clear(form, result);
+    }
+}
+
 }  // namespace
 
 void CCoilDialog::CalcTurns() {
@@ -50,39 +62,22 @@ void CCoilDialog::CalcInductance() {
 }
 
 void CCoilDialog::CalcFrequency() {
-    const double inductance = ReadField(*this, IDC_INDUCTANCE);
-    const double capacitance = ReadField(*this, IDC_CAPACITANCE);
-    if (inductance > 0 && capacitance > 0) {
-        WriteResult(*this, IDC_FREQUENCY, calc::ResonantFrequency(inductance, capacitance));
-    } else {
-        Clear(*this, IDC_FREQUENCY);
-    }
+    SolveFor(*this, IDC_FREQUENCY, IDC_INDUCTANCE, IDC_CAPACITANCE, calc::ResonantFrequency);
 }
 
 void CCoilDialog::CalcInductanceFromFC() {
-    const double frequency = ReadField(*this, IDC_FREQUENCY);
-    const double capacitance = ReadField(*this, IDC_CAPACITANCE);
-    if (frequency > 0 && capacitance > 0) {
-        WriteResult(*this, IDC_INDUCTANCE, calc::InductanceFromFC(frequency, capacitance));
-    } else {
-        Clear(*this, IDC_INDUCTANCE);
-    }
+    SolveFor(*this, IDC_INDUCTANCE, IDC_FREQUENCY, IDC_CAPACITANCE, calc::InductanceFromFC);
 }
 
 void CCoilDialog::CalcCapacitanceFromFL() {
-    const double frequency = ReadField(*this, IDC_FREQUENCY);
-    const double inductance = ReadField(*this, IDC_INDUCTANCE);
-    if (frequency > 0 && inductance > 0) {
-        WriteResult(*this, IDC_CAPACITANCE, calc::CapacitanceFromFL(frequency, inductance));
-    } else {
-        Clear(*this, IDC_CAPACITANCE);
-    }
+    SolveFor(*this, IDC_CAPACITANCE, IDC_FREQUENCY, IDC_INDUCTANCE, calc::CapacitanceFromFL);
 }
 
 void CCoilDialog::CalcReactances() {
     const double inductance = ReadField(*this, IDC_INDUCTANCE);
     const double capacitance = ReadField(*this, IDC_CAPACITANCE);
     const double frequency = ReadField(*this, IDC_FREQUENCY);
+    // Each reactance is checked, written or cleared on its own.
     if (frequency > 0 && inductance > 0) {
         WriteResult(*this, IDC_XL, calc::InductiveReactance(frequency, inductance));
     } else {
