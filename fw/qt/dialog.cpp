@@ -17,6 +17,7 @@
 
 #include <deque>
 
+#include "fw/app.h"
 #include "fw/dialog.h"
 #include "fw/exception.h"
 #include "fw/gdi.h"
@@ -227,6 +228,10 @@ DialogWidget* Create(CDialog& dialog, const DialogTemplate& dt, Window* owner) {
             auto* combo = static_cast<QComboBox*>(control);
             control->resize(Scale(item.cx, units.width(), 4), combo->sizeHint().height());
             control->setProperty("fwListHeight", height);
+        } else if (item.kind == ControlKind::Static && (item.style & SS_TYPEMASK) == SS_ICON) {
+            // A picture static takes the size of its icon, whatever the template says.
+            const QPixmap icon = IconPixmap(AfxGetApp() != nullptr ? AfxGetApp()->LoadIcon(item.image) : nullptr);
+            control->resize(icon.isNull() ? QSize(Scale(item.cx, units.width(), 4), height) : icon.size());
         } else {
             control->resize(Scale(item.cx, units.width(), 4), height);
         }
