@@ -169,6 +169,13 @@ void Centre(QWidget* widget, QWidget* owner) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect area = owner != nullptr ? owner->frameGeometry() : screen;
     QRect frame = widget->frameGeometry();
+    if (owner != nullptr && !widget->isVisible()) {
+        // A window not shown yet has no frame; it will get one like its owner's.
+        const QRect ownerFrame = owner->frameGeometry();
+        const QRect ownerInside = owner->geometry();
+        frame.adjust(ownerFrame.left() - ownerInside.left(), ownerFrame.top() - ownerInside.top(),
+                     ownerFrame.right() - ownerInside.right(), ownerFrame.bottom() - ownerInside.bottom());
+    }
     frame.moveCenter(area.center());
     frame.moveLeft(std::clamp(frame.left(), screen.left(), std::max(screen.left(), screen.right() - frame.width())));
     frame.moveTop(std::clamp(frame.top(), screen.top(), std::max(screen.top(), screen.bottom() - frame.height())));
