@@ -59,6 +59,9 @@ void ChooseMenuItem(HWND dialog, UINT commandId);
 // The cursor that a window set for itself the last time it was asked, or
 // nullptr when it shows the standard arrow.
 HCURSOR CursorOf(HWND window);
+// A cursor's picture size and hot spot.
+CSize CursorSize(HCURSOR cursor);
+CPoint CursorHotSpot(HCURSOR cursor);
 // The control under a point of a window, as the mouse would find it.
 HWND WindowAt(HWND window, CPoint point);
 
@@ -128,5 +131,7 @@ private:
 
 // The toolkit's own desktop (message boxes, opener, clipboard), to test it.
 Desktop& RealDesktop();
+// The plain text on the toolkit's clipboard, in Windows-1252.
+std::string ClipboardText();
 
 }  // namespace fw::testing

@@ -1,6 +1,7 @@
 // Internals of the Qt implementation, shared by its source files only.
 #pragma once
 
+#include <QCursor>
 #include <QFont>
 #include <QString>
 #include <QWidget>
@@ -97,6 +98,7 @@ int ScreenLogPixelsY();
 
 // Images.
 QPixmap IconPixmap(HICON icon);
+QCursor CursorOf(HCURSOR cursor);
 // While alive, SetCursor changes the cursor of this window.
 class CursorScope {
 public:

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLocale>
 #include <QMenu>
@@ -127,7 +128,10 @@ void ClickAt(HWND window, CPoint point) {
 }
 
 void MoveMouse(HWND window, CPoint point) {
-    QTest::mouseMove(window->widget, QPoint(point.x, point.y));
+    // Straight to the window that holds the widget: moving the pointer by its
+    // screen position could find another window first where windows overlap.
+    QWidget* top = window->widget->window();
+    QTest::mouseMove(top->windowHandle(), window->widget->mapTo(top, QPoint(point.x, point.y)));
     ProcessEvents();
 }
 
@@ -182,6 +186,16 @@ void ChooseMenuItem(HWND dialog, UINT commandId) {
 }
 
 HCURSOR CursorOf(HWND window) { return window->cursor; }
+
+CSize CursorSize(HCURSOR cursor) {
+    const QSize size = detail::CursorOf(cursor).pixmap().size();
+    return CSize{size.width(), size.height()};
+}
+
+CPoint CursorHotSpot(HCURSOR cursor) {
+    const QPoint spot = detail::CursorOf(cursor).hotSpot();
+    return CPoint{spot.x(), spot.y()};
+}
 
 HWND WindowAt(HWND window, CPoint point) {
     QWidget* child = window->widget->childAt(point.x, point.y);
@@ -255,5 +269,7 @@ ScopedLocale::~ScopedLocale() {
     std::setlocale(LC_ALL, m_previous.c_str());
     QLocale::setDefault(QLocale::system());
 }
+
+std::string ClipboardText() { return detail::FromQt(QGuiApplication::clipboard()->text()); }
 
 }  // namespace fw::testing
