@@ -19,6 +19,9 @@ namespace fw::testing {
 // Starts the toolkit for a test program, on the offscreen platform unless
 // QT_QPA_PLATFORM names another one.
 void StartToolkit(int& argc, char** argv);
+// Ends the toolkit. Call it before main returns: the toolkit's own globals
+// are gone by the time static objects are destroyed.
+void StopToolkit();
 
 // Runs `action` once the next modal window is up. When the action returns
 // and the window is still open, it is ended with kEndedByTest.
