@@ -1,6 +1,6 @@
-// What the program asks of the desktop around it: message boxes, the shell's
-// "open" verb, the clipboard. All of it goes through one replaceable object,
-// so that tests can answer in the user's place.
+// What the program asks of the desktop around it: message boxes, the print
+// dialog, the shell's "open" verb, the clipboard. All of it goes through one
+// replaceable object, so that tests can answer in the user's place.
 #pragma once
 
 #include "fw/cstring.h"
@@ -14,6 +14,10 @@ public:
 
     // A modal message box with an OK button; answers IDOK.
     virtual int MessageBox(HWND owner, const CString& text, const CString& caption, UINT type) = 0;
+    // The print dialog, modal over `owner`, set up by the PD_ flags. On OK
+    // answers IDOK, a context for the chosen printer (the caller deletes it)
+    // and the printer's device name; otherwise IDCANCEL and no context.
+    virtual INT_PTR PrintDialog(HWND owner, DWORD flags, HDC* printer, CString* deviceName) = 0;
     // Hands a document or an address to the desktop's opener. Answers a
     // value greater than 32 on success.
     virtual INT_PTR Open(const CString& file, int showCommand) = 0;

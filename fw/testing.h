@@ -89,21 +89,46 @@ public:
         UINT type;
     };
     std::vector<Box> boxes;
+    struct PrintDialogCall {
+        HWND owner;
+        DWORD flags;
+    };
+    std::vector<PrintDialogCall> printDialogs;
     std::vector<std::string> opened;
     std::vector<std::string> clipboardCalls;  // "open", "empty", "set:<text>", "close"
     std::string clipboardText = "earlier content";
 
+    // The print dialog is confirmed with a context from `printer`, named
+    // `printerName`; it is cancelled when `printer` is unset or makes none.
+    std::function<HDC()> printer;
+    std::string printerName;
     INT_PTR openResult = 42;
     BOOL canOpenClipboard = TRUE;
     BOOL canEmptyClipboard = TRUE;
 
     int MessageBox(HWND owner, const CString& text, const CString& caption, UINT type) override;
+    INT_PTR PrintDialog(HWND owner, DWORD flags, HDC* printer, CString* deviceName) override;
     INT_PTR Open(const CString& file, int showCommand) override;
     BOOL OpenClipboard(HWND owner) override;
     BOOL EmptyClipboard() override;
     BOOL SetClipboardText(const CString& text) override;
     BOOL CloseClipboard() override;
 };
+
+// A context for the toolkit's printer writing a PDF file at `path`, as the
+// print dialog hands it over; the printable area is the whole A4 page.
+HDC PdfPrinter(const std::string& path);
+
+// What the toolkit's print dialog offered the user.
+struct PrintChoices {
+    bool shown = false;
+    bool selection = false;
+    bool pageRange = false;
+    bool printToFile = false;
+};
+// Answers the toolkit's print dialog, the next time it is up: confirms or
+// cancels it, and tells through `offered` what it showed.
+void AnswerNextPrintDialog(bool confirm, PrintChoices* offered = nullptr);
 
 // Installs a desktop for the life of this object.
 class ScopedDesktop {

@@ -97,4 +97,3 @@ void CCoilDialog::ShowAbout() {
 }
 
 void CCoilDialog::SaveReport() {}
-void CCoilDialog::PrintReport() {}

@@ -24,6 +24,7 @@ public:
     void FillMixList();
 
     // Report: save to a text file, print.
+    CString BuildReport();
     void SaveReport();
     void PrintReport();
 

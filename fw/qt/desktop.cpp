@@ -1,4 +1,5 @@
-// The real desktop: message boxes, the desktop's opener and the clipboard.
+// The real desktop: message boxes, the print dialog, the desktop's opener and
+// the clipboard.
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -16,6 +17,7 @@
 
 #include "fw/desktop.h"
 #include "fw/qt/backend.h"
+#include "fw/qt/printer_device.h"
 
 extern char** environ;
 
@@ -95,6 +97,10 @@ public:
         QMessageBox box(icon, ToQt(caption.View()), ToQt(text.View()), QMessageBox::Ok, OwnerWidget(owner));
         box.exec();
         return IDOK;
+    }
+
+    INT_PTR PrintDialog(HWND owner, DWORD flags, HDC* printer, CString* deviceName) override {
+        return RunPrintDialog(owner, flags, printer, deviceName);
     }
 
     INT_PTR Open(const CString& file, int) override {

@@ -8,13 +8,16 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
 #include <QTest>
+#include <QTimer>
 
 #include <clocale>
 #include <memory>
 
 #include "fw/dialog.h"
 #include "fw/qt/backend.h"
+#include "fw/qt/printer_device.h"
 #include "fw/qt/toolkit.h"
 
 namespace fw::detail {
@@ -231,6 +234,15 @@ int FakeDesktop::MessageBox(HWND, const CString& text, const CString& caption, U
     return IDOK;
 }
 
+INT_PTR FakeDesktop::PrintDialog(HWND owner, DWORD flags, HDC* chosen, CString* deviceName) {
+    printDialogs.push_back({owner, flags});
+    HDC context = printer ? printer() : nullptr;
+    if (context == nullptr) return IDCANCEL;
+    *chosen = context;
+    *deviceName = printerName;
+    return IDOK;
+}
+
 INT_PTR FakeDesktop::Open(const CString& file, int) {
     opened.push_back(file.Str());
     return openResult;
@@ -256,6 +268,38 @@ BOOL FakeDesktop::SetClipboardText(const CString& text) {
 BOOL FakeDesktop::CloseClipboard() {
     clipboardCalls.emplace_back("close");
     return TRUE;
+}
+
+HDC PdfPrinter(const std::string& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(path));
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    return new detail::PrinterDevice(std::move(printer));
+}
+
+void AnswerNextPrintDialog(bool confirm, PrintChoices* offered) {
+    // Polls until the dialog's own loop runs, then answers from inside it.
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [poll, confirm, offered] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        if (offered != nullptr) {
+            offered->shown = true;
+            offered->selection = dialog->testOption(QAbstractPrintDialog::PrintSelection);
+            offered->pageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
+            offered->printToFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+        }
+        if (confirm) {
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+    poll->start(10);
 }
 
 Desktop& RealDesktop() { return detail::RealDesktop(); }
