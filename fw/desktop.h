@@ -3,10 +3,26 @@
 // so that tests can answer in the user's place.
 #pragma once
 
+#include <vector>
+
 #include "fw/cstring.h"
 #include "fw/types.h"
 
 namespace fw {
+
+// A file dialog: what it is asked to show, and the path that it answers.
+struct FileDialogRequest {
+    struct Filter {
+        CString description;  // the text shown
+        CString pattern;      // "*.txt"; several separated by ';'
+    };
+    BOOL save = FALSE;
+    CString defaultExtension;  // added to a name typed without one
+    CString fileName;          // the initial name; the chosen full path on IDOK
+    DWORD flags = 0;           // OFN_ flags
+    std::vector<Filter> filters;
+    int filterIndex = 1;       // the preselected filter, counted from 1
+};
 
 class Desktop {
 public:
@@ -22,6 +38,10 @@ public:
     virtual BOOL EmptyClipboard() = 0;
     virtual BOOL SetClipboardText(const CString& text) = 0;
     virtual BOOL CloseClipboard() = 0;
+
+    // A modal file dialog; answers IDOK with the chosen path in
+    // request.fileName, or IDCANCEL.
+    virtual INT_PTR RunFileDialog(HWND owner, FileDialogRequest& request) = 0;
 };
 
 // The desktop in use: the real one unless a test replaced it.

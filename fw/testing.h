@@ -36,6 +36,8 @@ enum Modifiers : unsigned { kNoModifier = 0, kShift = 1, kControl = 2, kAlt = 4 
 // else the control with the keyboard focus.
 void PressKey(Key key, unsigned modifiers = kNoModifier);
 void TypeText(std::string_view text);
+// Types characters given in UTF-8, also those that Windows-1252 lacks.
+void TypeUtf8(std::string_view text);
 // Clicks into an edit field, selects all its text and types `text` over it.
 void ReplaceText(HWND edit, std::string_view text);
 // Asks a top-level window to close, as its close box does.
@@ -100,6 +102,14 @@ public:
     BOOL EmptyClipboard() override;
     BOOL SetClipboardText(const CString& text) override;
     BOOL CloseClipboard() override;
+
+    // File dialogs: each request is kept; the answer is `fileDialogResult`
+    // with `fileDialogPath` as the chosen path.
+    std::vector<FileDialogRequest> fileDialogs;
+    std::vector<HWND> fileDialogOwners;
+    INT_PTR fileDialogResult = IDCANCEL;
+    std::string fileDialogPath;
+    INT_PTR RunFileDialog(HWND owner, FileDialogRequest& request) override;
 };
 
 // Installs a desktop for the life of this object.

@@ -121,6 +121,10 @@ public:
         return TRUE;
     }
     BOOL CloseClipboard() override { return TRUE; }
+
+    INT_PTR RunFileDialog(HWND owner, FileDialogRequest& request) override {
+        return detail::RunFileDialog(owner, request);
+    }
 };
 
 }  // namespace

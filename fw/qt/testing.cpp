@@ -103,6 +103,19 @@ void TypeText(std::string_view text) {
     ProcessEvents();
 }
 
+void TypeUtf8(std::string_view text) {
+    QWidget* target = InputTarget();
+    if (target == nullptr) return;
+    // Characters without a key of their own arrive as text, as from an input method.
+    const QString characters = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const qsizetype length = characters[i].isHighSurrogate() && i + 1 < characters.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, characters.mid(i, length), Qt::NoModifier);
+        i += length - 1;
+    }
+    ProcessEvents();
+}
+
 void ReplaceText(HWND edit, std::string_view text) {
     Click(edit);
     QTest::keyClick(edit->widget, Qt::Key_A, Qt::ControlModifier);
@@ -242,6 +255,13 @@ BOOL FakeDesktop::SetClipboardText(const CString& text) {
 BOOL FakeDesktop::CloseClipboard() {
     clipboardCalls.emplace_back("close");
     return TRUE;
+}
+
+INT_PTR FakeDesktop::RunFileDialog(HWND owner, FileDialogRequest& request) {
+    fileDialogs.push_back(request);
+    fileDialogOwners.push_back(owner);
+    if (fileDialogResult == IDOK) request.fileName = fileDialogPath;
+    return fileDialogResult;
 }
 
 Desktop& RealDesktop() { return detail::RealDesktop(); }
