@@ -91,5 +91,4 @@ HCURSOR CCoilDialog::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(m_hIco
 
 void CCoilDialog::ShowAbout() {}
 
-void CCoilDialog::SaveReport() {}
 void CCoilDialog::PrintReport() {}

@@ -26,6 +26,10 @@ public:
     // Report: save to a text file, print.
     void SaveReport();
     void PrintReport();
+    // The report of what the form shows now: Windows-1252 text, LF line ends.
+    CString BuildReport();
+    // Writes the report to `path` and tells the user how it went.
+    void WriteReportFile(const CString& path);
 
     void ShowAbout();
 
