@@ -112,6 +112,27 @@ public:
     INT_PTR RunFileDialog(HWND owner, FileDialogRequest& request) override;
 };
 
+// The toolkit's own file dialog, as the real desktop runs it.
+class FileDialogControl {
+public:
+    virtual ~FileDialogControl() = default;
+    virtual std::vector<std::string> Filters() const = 0;  // as shown
+    virtual std::string SelectedFilter() const = 0;
+    // The patterns that its list of files applies now.
+    virtual std::vector<std::string> ListedPatterns() const = 0;
+    virtual std::string FileName() const = 0;             // in the name field
+    virtual std::string DefaultSuffix() const = 0;
+    virtual bool ConfirmsOverwrite() const = 0;
+    virtual bool IsSaveDialog() const = 0;
+    // Moves to the next filter with the keyboard, as the user does.
+    virtual void NextFilter() = 0;
+    // Accepts with `name` typed into the name field.
+    virtual void Accept(std::string_view name) = 0;
+};
+// Runs `action` once the toolkit's next file dialog is up; a dialog that the
+// action leaves open is cancelled.
+void WhenFileDialog(std::function<void(FileDialogControl&)> action);
+
 // Installs a desktop for the life of this object.
 class ScopedDesktop {
 public:
