@@ -1,4 +1,4 @@
-// The toolkit's file dialog behind CFileDialog, set up as File > Save does.
+// The toolkit's file dialog behind CFileDialog, as File > Save sets it up.
 #include <gtest/gtest.h>
 
 #include <filesystem>
