@@ -36,6 +36,8 @@ enum Modifiers : unsigned { kNoModifier = 0, kShift = 1, kControl = 2, kAlt = 4 
 // else the control with the keyboard focus.
 void PressKey(Key key, unsigned modifiers = kNoModifier);
 void TypeText(std::string_view text);
+// Types characters given in UTF-8, also those that Windows-1252 lacks.
+void TypeUtf8(std::string_view text);
 // Clicks into an edit field, selects all its text and types `text` over it.
 void ReplaceText(HWND edit, std::string_view text);
 // Asks a top-level window to close, as its close box does.
@@ -113,6 +115,14 @@ public:
     BOOL EmptyClipboard() override;
     BOOL SetClipboardText(const CString& text) override;
     BOOL CloseClipboard() override;
+
+    // File dialogs: each request is kept; the answer is `fileDialogResult`
+    // with `fileDialogPath` as the chosen path.
+    std::vector<FileDialogRequest> fileDialogs;
+    std::vector<HWND> fileDialogOwners;
+    INT_PTR fileDialogResult = IDCANCEL;
+    std::string fileDialogPath;
+    INT_PTR FileDialog(HWND owner, FileDialogRequest& request) override;
 };
 
 // A context for the toolkit's printer writing a PDF file at `path`, as the
@@ -129,6 +139,27 @@ struct PrintChoices {
 // Answers the toolkit's print dialog, the next time it is up: confirms or
 // cancels it, and tells through `offered` what it showed.
 void AnswerNextPrintDialog(bool confirm, PrintChoices* offered = nullptr);
+
+// The toolkit's own file dialog, as the real desktop runs it.
+class FileDialogControl {
+public:
+    virtual ~FileDialogControl() = default;
+    virtual std::vector<std::string> Filters() const = 0;  // as shown
+    virtual std::string SelectedFilter() const = 0;
+    // The patterns that its list of files applies now.
+    virtual std::vector<std::string> ListedPatterns() const = 0;
+    virtual std::string FileName() const = 0;             // in the name field
+    virtual std::string DefaultSuffix() const = 0;
+    virtual bool ConfirmsOverwrite() const = 0;
+    virtual bool IsSaveDialog() const = 0;
+    // Moves to the next filter with the keyboard, as the user does.
+    virtual void NextFilter() = 0;
+    // Accepts with `name` typed into the name field.
+    virtual void Accept(std::string_view name) = 0;
+};
+// Runs `action` once the toolkit's next file dialog is up; a dialog that the
+// action leaves open is cancelled.
+void WhenFileDialog(std::function<void(FileDialogControl&)> action);
 
 // Installs a desktop for the life of this object.
 class ScopedDesktop {

@@ -1,5 +1,7 @@
-// The report: what the form shows now, one labelled line per field.
-#include <algorithm>
+// The report: a header and one line per field of the form, each value
+// behind a label of 29 characters so that the values line up in a
+// fixed-pitch font. Values are copied exactly as the fields hold them.
+#include <array>
 #include <string_view>
 
 #include "ui/coil_dialog.h"
@@ -7,30 +9,39 @@
 namespace {
 
 struct ReportLine {
-    const char* label;  // 29 characters, so that the values line up
+    std::string_view label;
     int id;
 };
 
-// "\xB5" is the micro sign and "\xE0" a with grave, one byte each.
-constexpr ReportLine kLines[] = {
+// Windows-1252: 0xB5 is the micro sign, 0xE0 a with grave accent.
+constexpr std::array<ReportLine, 7> kLines = {{
     {"Toroide ............       : ", IDC_CORE},
     {"Numero spire .......       : ", IDC_TURNS},
-    {"Induttanza .........  [\xB5" "H] : ", IDC_INDUCTANCE},
-    {"Capacit\xE0" " ...........  [pF] : ", IDC_CAPACITANCE},
+    {"Induttanza .........  [\xB5H] : ", IDC_INDUCTANCE},
+    {"Capacit\xE0 ...........  [pF] : ", IDC_CAPACITANCE},
     {"Frequenza  ......... [MHz] : ", IDC_FREQUENCY},
     {"Reattanza induttiva  [Ohm] : ", IDC_XL},
     {"Reattanza capacitiva [Ohm] : ", IDC_XC},
-};
-static_assert(std::ranges::all_of(kLines, [](const ReportLine& line) { return std::string_view(line.label).size() == 29; }));
+}};
+
+constexpr bool AllLabelsAre29Long() {
+    for (const ReportLine& line : kLines) {
+        if (line.label.size() != 29) return false;
+    }
+    return true;
+}
+static_assert(AllLabelsAre29Long());
+
+constexpr std::string_view kHeader = "DIMENSIONAMENTO AVVOLGIMENTI SU TOROIDI AMIDON IRON-POWDER\n\n";
 
 }  // namespace
 
 CString CCoilDialog::BuildReport() {
-    CString report = "DIMENSIONAMENTO AVVOLGIMENTI SU TOROIDI AMIDON IRON-POWDER\n\n";
+    CString report = kHeader;
     for (const ReportLine& line : kLines) {
         CString value;
         GetDlgItemText(line.id, value);
-        report += line.label;
+        report += CString(line.label);
         report += value;
         report += '\n';
     }

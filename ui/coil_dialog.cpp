@@ -96,4 +96,3 @@ void CCoilDialog::ShowAbout() {
     about.DoModal();
 }
 
-void CCoilDialog::SaveReport() {}

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "fw/desktop.h"
 #include "fw/internal.h"
 #include "fw/wnd.h"
 #include "fw/resources.h"
@@ -114,5 +115,8 @@ private:
 // Controls created from a template.
 QWidget* CreateControl(const ControlTemplate& item, Window* dialog, QWidget* client);
 void ApplyFont(Window* window, HFONT font);
+
+// The toolkit's file dialog, as the real desktop runs it.
+INT_PTR FileDialog(HWND owner, FileDialogRequest& request);
 
 }  // namespace fw::detail

@@ -127,6 +127,10 @@ public:
         return TRUE;
     }
     BOOL CloseClipboard() override { return TRUE; }
+
+    INT_PTR FileDialog(HWND owner, FileDialogRequest& request) override {
+        return detail::FileDialog(owner, request);
+    }
 };
 
 }  // namespace

@@ -5,7 +5,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
@@ -68,7 +72,66 @@ QComboBox* ComboOf(HWND window) { return qobject_cast<QComboBox*>(window->widget
 
 QMenuBar* MenuBarOf(HWND dialog) { return dialog->widget->findChild<QMenuBar*>(); }
 
+std::vector<std::string> ToStd(const QStringList& list) {
+    std::vector<std::string> result;
+    for (const QString& each : list) result.push_back(each.toStdString());
+    return result;
+}
+
+class QtFileDialogControl : public FileDialogControl {
+public:
+    explicit QtFileDialogControl(QFileDialog* dialog) : m_dialog(dialog) {}
+    std::vector<std::string> Filters() const override { return ToStd(m_dialog->nameFilters()); }
+    std::string SelectedFilter() const override { return m_dialog->selectedNameFilter().toStdString(); }
+    std::vector<std::string> ListedPatterns() const override {
+        const auto* files = m_dialog->findChild<QFileSystemModel*>();
+        return files != nullptr ? ToStd(files->nameFilters()) : std::vector<std::string>{};
+    }
+    std::string FileName() const override {
+        const auto* edit = m_dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        return edit != nullptr ? edit->text().toStdString() : std::string();
+    }
+    std::string DefaultSuffix() const override { return m_dialog->defaultSuffix().toStdString(); }
+    bool ConfirmsOverwrite() const override { return !m_dialog->testOption(QFileDialog::DontConfirmOverwrite); }
+    bool IsSaveDialog() const override { return m_dialog->acceptMode() == QFileDialog::AcceptSave; }
+    void NextFilter() override {
+        for (QComboBox* combo : m_dialog->findChildren<QComboBox*>()) {
+            if (combo->count() > 0 && combo->itemText(0) == m_dialog->nameFilters().value(0)) {
+                QTest::keyClick(combo, Qt::Key_Down);
+            }
+        }
+        ProcessEvents();
+    }
+    void Accept(std::string_view name) override {
+        if (auto* edit = m_dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClicks(edit, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        }
+        QMetaObject::invokeMethod(m_dialog, "accept");
+    }
+
+private:
+    QFileDialog* m_dialog;
+};
+
 }  // namespace
+
+void WhenFileDialog(std::function<void(FileDialogControl&)> action) {
+    // Looks for the dialog until it is up.
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action = std::move(action)] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        ProcessEvents();
+        QtFileDialogControl control(dialog);
+        action(control);
+        if (dialog->isVisible()) dialog->reject();
+    });
+    timer->start(10);
+}
 
 void StartToolkit(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -104,6 +167,19 @@ void TypeText(std::string_view text) {
     QWidget* target = InputTarget();
     if (target == nullptr) return;
     QTest::keyClicks(target, detail::ToQt(text));
+    ProcessEvents();
+}
+
+void TypeUtf8(std::string_view text) {
+    QWidget* target = InputTarget();
+    if (target == nullptr) return;
+    // Characters without a key of their own arrive as text, as from an input method.
+    const QString characters = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const qsizetype length = characters[i].isHighSurrogate() && i + 1 < characters.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, characters.mid(i, length), Qt::NoModifier);
+        i += length - 1;
+    }
     ProcessEvents();
 }
 
@@ -300,6 +376,13 @@ void AnswerNextPrintDialog(bool confirm, PrintChoices* offered) {
         }
     });
     poll->start(10);
+}
+
+INT_PTR FakeDesktop::FileDialog(HWND owner, FileDialogRequest& request) {
+    fileDialogs.push_back(request);
+    fileDialogOwners.push_back(owner);
+    if (fileDialogResult == IDOK) request.fileName = fileDialogPath;
+    return fileDialogResult;
 }
 
 Desktop& RealDesktop() { return detail::RealDesktop(); }
