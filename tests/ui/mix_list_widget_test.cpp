@@ -81,6 +81,18 @@ TEST(MixListWidget, ClosedFieldShowsTheSelectionWhileTheListHasTheFocus) {
     });
 }
 
+TEST(MixListWidget, WithoutAnAttachedListTheFieldShowsItsPlainText) {
+    RunMainWindow([](CCoilDialog& dialog) {
+        CWnd* list = dialog.GetDlgItem(IDC_MIX);
+        HWND hwnd = list->UnsubclassWindow();
+        const Image field = fw::testing::Grab(hwnd);
+        ASSERT_TRUE(list->SubclassWindow(hwnd));
+        // Not the owner's background (a stray antialiased pixel may match), but text.
+        EXPECT_LT(Count(field, Whole(field), kGrey) + Count(field, Whole(field), kBlueGrey), field.width);
+        EXPECT_GT(FirstColumn(field, CRect{0, 3, field.width / 2, field.height - 3}, Ink), 0);
+    });
+}
+
 TEST(MixListWidget, OpenListHighlightsTheCurrentRowAndEveryRowFitsWhole) {
     RunMainWindow([](CCoilDialog& dialog) {
         HWND list = Item(dialog, IDC_MIX);
