@@ -58,13 +58,6 @@ TEST(PainterDevice, DrawsWhatTheCallsAskFor) {
              EXPECT_GT(Count(image, CRect{10, 10, 40, 30}, kRed), 0);
              EXPECT_EQ(Count(image, outside, kRed), Count(image, CRect{10, 10, 40, 30}, kRed));
          }},
-        {"opaque text fills its cell",
-         [](CDC& dc) {
-             dc.SetBkMode(OPAQUE);
-             dc.SetBkColor(kGreen);
-             dc.TextOut(10, 10, "MM", 2);
-         },
-         [&](const Image& image) { EXPECT_GT(Count(image, outside, kGreen), 10); }},
         {"the focus rectangle dots the border and leaves the inside alone",
          [](CDC& dc) { dc.DrawFocusRect(&kBox); },
          [&](const Image& image) {

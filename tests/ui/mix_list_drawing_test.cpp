@@ -200,23 +200,3 @@ TEST(MixListDrawing, AnItemThatNamesNoMixIsDrawnEmpty) {
         }
     });
 }
-
-TEST(MixListDrawing, RequestsReachOnlyAnAttachedList) {
-    RunMainWindow([](CCoilDialog& dialog) {
-        CWnd* list = dialog.GetDlgItem(IDC_MIX);
-        HWND hwnd = list->UnsubclassWindow();
-        fw::RecordingDevice dc;
-        DRAWITEMSTRUCT dis;
-        dis.CtlID = IDC_MIX;
-        dis.itemID = 0;
-        dis.hwndItem = hwnd;
-        dis.hDC = &dc;
-        dis.rcItem = kRect;
-        // Before attachment the request gets the default handling: nothing draws it.
-        EXPECT_EQ(dialog.SendMessage(WM_DRAWITEM, IDC_MIX, reinterpret_cast<LPARAM>(&dis)), 0);
-        EXPECT_TRUE(dc.calls.empty());
-        ASSERT_TRUE(list->SubclassWindow(hwnd));
-        EXPECT_EQ(dialog.SendMessage(WM_DRAWITEM, IDC_MIX, reinterpret_cast<LPARAM>(&dis)), TRUE);
-        EXPECT_FALSE(dc.calls.empty());
-    });
-}
