@@ -20,6 +20,8 @@ namespace fw::testing {
 // Starts the toolkit for a test program, on the offscreen platform unless
 // QT_QPA_PLATFORM names another one.
 void StartToolkit(int& argc, char** argv);
+// Ends it again; before main returns, while the toolkit's own globals live.
+void StopToolkit();
 
 // Runs `action` once the next modal window is up. When the action returns
 // and the window is still open, it is ended with kEndedByTest.

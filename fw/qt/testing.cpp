@@ -72,6 +72,8 @@ void StartToolkit(int& argc, char** argv) {
     g_toolkit = detail::StartToolkit(argc, argv);
 }
 
+void StopToolkit() { g_toolkit.reset(); }
+
 void WhenModal(std::function<void(CDialog&)> action) {
     detail::QueueModalAction([action = std::move(action)](CDialog& dialog) {
         if (QWidget* window = dialog.m_hWnd ? dialog.m_hWnd->widget : nullptr) {

@@ -7,5 +7,7 @@
 int main(int argc, char** argv) {
     fw::testing::StartToolkit(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    fw::testing::StopToolkit();
+    return result;
 }
