@@ -12,6 +12,7 @@
 #include "fw/desktop.h"
 #include "fw/types.h"
 
+class CDC;
 class CDialog;
 
 namespace fw::testing {
@@ -75,6 +76,13 @@ struct Image {
 };
 // What a window shows now, painted into an image.
 Image Grab(HWND window);
+// The rows of a drop-down list's open popup, painted into an image, and the
+// rectangle of one row in that image.
+Image GrabDropDown(HWND comboBox);
+CRect DropDownRowRect(HWND comboBox, int row);
+// What `paint` draws with a device context on a white image, in `font`
+// (the toolkit's default font when nullptr), black text on white, opaque.
+Image PaintImage(int width, int height, HFONT font, const std::function<void(CDC&)>& paint);
 // Pixel rectangle of a control in its dialog's client area.
 CRect ClientRectOf(HWND control);
 // The family and pixel size of the font a window shows its text in.

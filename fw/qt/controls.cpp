@@ -13,6 +13,7 @@
 #include "fw/controls.h"
 #include "fw/gdi.h"
 #include "fw/qt/backend.h"
+#include "fw/qt/combo_widget.h"
 #include "fw/qt/painter_device.h"
 
 namespace fw::detail {
@@ -142,14 +143,6 @@ public:
     void setWindowText(const QString& text) override { setText(text); }
 };
 
-class ComboWidget : public QComboBox, public WindowHolder {
-public:
-    explicit ComboWidget(QWidget* parent) : QComboBox(parent), WindowHolder(this, Kind::ComboBox) {}
-    // The text of the selected row; empty without a selection.
-    QString windowText() const override { return currentIndex() >= 0 ? currentText() : QString(); }
-    void setWindowText(const QString&) override {}
-};
-
 void Notify(Window* control, UINT code) {
     Dispatch(control->parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(control->id), static_cast<WORD>(code)),
              reinterpret_cast<LPARAM>(control));
@@ -184,7 +177,7 @@ QWidget* CreateControl(const ControlTemplate& item, Window* dialog, QWidget* cli
         break;
     }
     case ControlKind::ComboBox: {
-        auto* control = new ComboWidget(client);
+        auto* control = new ComboWidget(client, (item.style & CBS_OWNERDRAWFIXED) != 0);
         window = control->handle();
         // A choice the user confirms, also of the row already selected.
         QObject::connect(control, &QComboBox::activated, control, [window] { Notify(window, CBN_SELENDOK); });

@@ -62,9 +62,13 @@ BOOL PainterDevice::TextOut(int x, int y, std::string_view text) {
     if (m_state.bkMode == OPAQUE) {
         m_painter->fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), metrics.height()), ToQColor(m_state.bkColour));
     }
+    // Only the glyphs: the cell was filled above if the mode asks for it.
+    m_painter->save();
+    m_painter->setBackgroundMode(Qt::TransparentMode);
     m_painter->setPen(ToQColor(m_state.textColour));
     // The point is the top left corner of the text.
     m_painter->drawText(QPoint(x, y + metrics.ascent()), qtext);
+    m_painter->restore();
     return TRUE;
 }
 
@@ -95,8 +99,11 @@ void PainterDevice::Measure(const QFont& font, const QPaintDevice* device, TEXTM
 
 BOOL PainterDevice::DrawFocusRect(const CRect& rect) {
     if (m_painter == nullptr || !m_painter->isActive()) return FALSE;
+    // Every other pixel of the border, as the platform's focus rectangle.
     m_painter->save();
-    QPen pen(Qt::black, 1, Qt::DotLine);
+    m_painter->setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(Qt::black, 1);
+    pen.setDashPattern({1.0, 1.0});
     m_painter->setPen(pen);
     m_painter->setBrush(Qt::NoBrush);
     m_painter->drawRect(QRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1));

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QTest>
 #include <QTimer>
@@ -20,7 +21,9 @@
 #include <memory>
 
 #include "fw/dialog.h"
+#include "fw/gdi.h"
 #include "fw/qt/backend.h"
+#include "fw/qt/painter_device.h"
 #include "fw/qt/printer_device.h"
 #include "fw/qt/toolkit.h"
 
@@ -281,8 +284,10 @@ HWND WindowAt(HWND window, CPoint point) {
     return child != nullptr ? detail::WindowOf(child) : nullptr;
 }
 
-Image Grab(HWND window) {
-    const QImage picture = window->widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+namespace {
+
+Image ToImage(const QImage& source) {
+    const QImage picture = source.convertToFormat(QImage::Format_RGB32);
     Image image;
     image.width = picture.width();
     image.height = picture.height();
@@ -291,6 +296,34 @@ Image Grab(HWND window) {
         for (int x = 0; x < image.width; ++x) image.pixels.push_back(detail::FromQColor(picture.pixelColor(x, y)));
     }
     return image;
+}
+
+}  // namespace
+
+Image Grab(HWND window) { return ToImage(window->widget->grab().toImage()); }
+
+Image GrabDropDown(HWND comboBox) {
+    QComboBox* combo = ComboOf(comboBox);
+    if (combo == nullptr || !combo->view()->isVisible()) return {};
+    return ToImage(combo->view()->viewport()->grab().toImage());
+}
+
+CRect DropDownRowRect(HWND comboBox, int row) {
+    QComboBox* combo = ComboOf(comboBox);
+    if (combo == nullptr) return {};
+    const QRect r = combo->view()->visualRect(combo->model()->index(row, 0));
+    return CRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+Image PaintImage(int width, int height, HFONT font, const std::function<void(CDC&)>& paint) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    {
+        QPainter painter(&picture);
+        detail::PainterDevice device(&painter, font, 0x000000, 0xFFFFFF);
+        paint(*CDC::FromHandle(&device));
+    }
+    return ToImage(picture);
 }
 
 CRect ClientRectOf(HWND control) {

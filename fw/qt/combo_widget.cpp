@@ -1,0 +1,95 @@
+#include "fw/qt/combo_widget.h"
+
+#include <QAbstractItemView>
+#include <QStyledItemDelegate>
+#include <QStylePainter>
+
+#include "fw/gdi.h"
+#include "fw/qt/painter_device.h"
+
+namespace fw::detail {
+namespace {
+
+// Paints the rows of the open list through their owner. The row height stays
+// the toolkit's default for a row of text in the list's font.
+class OwnerDrawDelegate : public QStyledItemDelegate {
+public:
+    explicit OwnerDrawDelegate(ComboWidget* combo) : QStyledItemDelegate(combo), m_combo(combo) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        // The highlighted row, which follows the mouse and the arrow keys, is the selected one.
+        const UINT state = option.state.testFlag(QStyle::State_Selected) ? ODS_SELECTED : 0;
+        if (!m_combo->drawItem(*painter, option.rect, index.row(), state)) {
+            QStyledItemDelegate::paint(painter, option, index);
+        }
+    }
+
+private:
+    ComboWidget* m_combo;
+};
+
+}  // namespace
+
+ComboWidget::ComboWidget(QWidget* parent, bool ownerDrawn)
+    : QComboBox(parent), WindowHolder(this, Kind::ComboBox), m_ownerDrawn(ownerDrawn) {
+    if (m_ownerDrawn) setItemDelegate(new OwnerDrawDelegate(this));
+}
+
+bool ComboWidget::drawItem(QPainter& painter, const QRect& rect, int item, UINT state) {
+    Window* control = handle();
+    painter.save();
+    // The item is all the owner may paint.
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.setFont(font());
+    const QPalette& colours = palette();
+    PainterDevice dc(&painter, control->font, FromQColor(colours.color(QPalette::Text)),
+                     FromQColor(colours.color(QPalette::Base)));
+
+    DRAWITEMSTRUCT dis;
+    dis.CtlType = ODT_COMBOBOX;
+    dis.CtlID = static_cast<UINT>(control->id);
+    dis.itemID = static_cast<UINT>(item);
+    dis.itemAction = ODA_DRAWENTIRE;
+    dis.itemState = state;
+    dis.hwndItem = control;
+    dis.hDC = &dc;
+    dis.rcItem = CRect{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+    const LRESULT drawn = Dispatch(control->parent, WM_DRAWITEM, static_cast<WPARAM>(control->id),
+                                   reinterpret_cast<LPARAM>(&dis));
+    painter.restore();
+    return drawn != 0;
+}
+
+QRect ComboWidget::fieldRect(const QStyleOptionComboBox& option) const {
+    // Everything between the frame and the arrow button: a row of the open
+    // list is hardly narrower, and it should fit here too.
+    const QRect arrow = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    return QRect(QPoint(field.left(), field.top()), QPoint(arrow.left() - 1, field.bottom()));
+}
+
+void ComboWidget::paintEvent(QPaintEvent* event) {
+    if (!m_ownerDrawn) {
+        QComboBox::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QString text = option.currentText;
+    option.currentText.clear();
+    option.currentIcon = QIcon();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+
+    // The field shows the selection and the focus while the list has the
+    // keyboard focus, also while it is open.
+    UINT state = ODS_COMBOBOXEDIT;
+    if (hasFocus() || view()->isVisible()) state |= ODS_SELECTED | ODS_FOCUS;
+    if (!drawItem(painter, fieldRect(option), currentIndex(), state)) {
+        // Nobody draws the item: its text, as a list that draws itself shows it.
+        option.currentText = text;
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+}
+
+}  // namespace fw::detail

@@ -1,0 +1,34 @@
+// The widget behind a drop-down list. A list whose style asks for owner-drawn
+// items hands every visible item, the rows of the open list and the closed
+// list's own field, to its dialog as an item-drawing request.
+#pragma once
+
+#include <QComboBox>
+
+#include "fw/qt/backend.h"
+
+namespace fw::detail {
+
+class ComboWidget : public QComboBox, public WindowHolder {
+public:
+    ComboWidget(QWidget* parent, bool ownerDrawn);
+
+    // The text of the selected row; empty without a selection.
+    QString windowText() const override { return currentIndex() >= 0 ? currentText() : QString(); }
+    void setWindowText(const QString&) override {}
+
+    // Asks the owner to draw item `item` (-1 for none) into `rect` with the
+    // drawing-request state flags `state`; false when nobody drew it.
+    bool drawItem(QPainter& painter, const QRect& rect, int item, UINT state);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Where the closed list shows its selected item.
+    QRect fieldRect(const QStyleOptionComboBox& option) const;
+
+    bool m_ownerDrawn;
+};
+
+}  // namespace fw::detail
