@@ -19,6 +19,8 @@ void SetDesktop(Desktop* desktop) { g_desktop = desktop; }
 }  // namespace fw
 
 int AfxMessageBox(const char* text, UINT type) {
+    // A box that names no icon gets the exclamation mark.
+    if ((type & MB_ICONMASK) == 0) type |= MB_ICONEXCLAMATION;
     CWnd* owner = AfxGetMainWnd();
     return fw::CurrentDesktop().MessageBox(owner ? owner->m_hWnd : nullptr, text, AfxGetAppName(), type);
 }

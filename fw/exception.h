@@ -14,7 +14,7 @@ public:
 
     // The text to show; FALSE when the exception has none.
     virtual BOOL GetErrorMessage(CString& message) const;
-    // Shows the text in a message box with the application's name as caption.
+    // Shows the text as AfxMessageBox does.
     int ReportError(UINT type = MB_OK) const;
     // Exceptions are thrown as pointers; the catcher deletes them.
     void Delete() { delete this; }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "fw/types.h"
 
@@ -30,5 +32,10 @@ INT_PTR RunModal(CDialog& dialog, UINT templateId, HWND owner);
 void EndModal(HWND dialog, int result);
 // Runs a test's action once the next modal window is up (see fw/testing.h).
 std::function<void(CDialog&)> TakeModalAction();
+
+// File names: from the program's Windows-1252 text to the file system's
+// bytes, and back.
+std::string NativeFileName(std::string_view name);
+std::string FromNativeFileName(std::string_view name);
 
 }  // namespace fw::detail

@@ -36,6 +36,8 @@ enum Modifiers : unsigned { kNoModifier = 0, kShift = 1, kControl = 2, kAlt = 4 
 // else the control with the keyboard focus.
 void PressKey(Key key, unsigned modifiers = kNoModifier);
 void TypeText(std::string_view text);
+// Types characters given in UTF-8, also those that Windows-1252 lacks.
+void TypeUtf8(std::string_view text);
 // Clicks into an edit field, selects all its text and types `text` over it.
 void ReplaceText(HWND edit, std::string_view text);
 // Asks a top-level window to close, as its close box does.
@@ -59,6 +61,9 @@ void ChooseMenuItem(HWND dialog, UINT commandId);
 // The cursor that a window set for itself the last time it was asked, or
 // nullptr when it shows the standard arrow.
 HCURSOR CursorOf(HWND window);
+// A cursor's picture size and hot spot.
+CSize CursorSize(HCURSOR cursor);
+CPoint CursorHotSpot(HCURSOR cursor);
 // The control under a point of a window, as the mouse would find it.
 HWND WindowAt(HWND window, CPoint point);
 
@@ -86,21 +91,75 @@ public:
         UINT type;
     };
     std::vector<Box> boxes;
+    struct PrintDialogCall {
+        HWND owner;
+        DWORD flags;
+    };
+    std::vector<PrintDialogCall> printDialogs;
     std::vector<std::string> opened;
     std::vector<std::string> clipboardCalls;  // "open", "empty", "set:<text>", "close"
     std::string clipboardText = "earlier content";
 
+    // The print dialog is confirmed with a context from `printer`, named
+    // `printerName`; it is cancelled when `printer` is unset or makes none.
+    std::function<HDC()> printer;
+    std::string printerName;
     INT_PTR openResult = 42;
     BOOL canOpenClipboard = TRUE;
     BOOL canEmptyClipboard = TRUE;
 
     int MessageBox(HWND owner, const CString& text, const CString& caption, UINT type) override;
+    INT_PTR PrintDialog(HWND owner, DWORD flags, HDC* printer, CString* deviceName) override;
     INT_PTR Open(const CString& file, int showCommand) override;
     BOOL OpenClipboard(HWND owner) override;
     BOOL EmptyClipboard() override;
     BOOL SetClipboardText(const CString& text) override;
     BOOL CloseClipboard() override;
+
+    // File dialogs: each request is kept; the answer is `fileDialogResult`
+    // with `fileDialogPath` as the chosen path.
+    std::vector<FileDialogRequest> fileDialogs;
+    std::vector<HWND> fileDialogOwners;
+    INT_PTR fileDialogResult = IDCANCEL;
+    std::string fileDialogPath;
+    INT_PTR FileDialog(HWND owner, FileDialogRequest& request) override;
 };
+
+// A context for the toolkit's printer writing a PDF file at `path`, as the
+// print dialog hands it over; the printable area is the whole A4 page.
+HDC PdfPrinter(const std::string& path);
+
+// What the toolkit's print dialog offered the user.
+struct PrintChoices {
+    bool shown = false;
+    bool selection = false;
+    bool pageRange = false;
+    bool printToFile = false;
+};
+// Answers the toolkit's print dialog, the next time it is up: confirms or
+// cancels it, and tells through `offered` what it showed.
+void AnswerNextPrintDialog(bool confirm, PrintChoices* offered = nullptr);
+
+// The toolkit's own file dialog, as the real desktop runs it.
+class FileDialogControl {
+public:
+    virtual ~FileDialogControl() = default;
+    virtual std::vector<std::string> Filters() const = 0;  // as shown
+    virtual std::string SelectedFilter() const = 0;
+    // The patterns that its list of files applies now.
+    virtual std::vector<std::string> ListedPatterns() const = 0;
+    virtual std::string FileName() const = 0;             // in the name field
+    virtual std::string DefaultSuffix() const = 0;
+    virtual bool ConfirmsOverwrite() const = 0;
+    virtual bool IsSaveDialog() const = 0;
+    // Moves to the next filter with the keyboard, as the user does.
+    virtual void NextFilter() = 0;
+    // Accepts with `name` typed into the name field.
+    virtual void Accept(std::string_view name) = 0;
+};
+// Runs `action` once the toolkit's next file dialog is up; a dialog that the
+// action leaves open is cancelled.
+void WhenFileDialog(std::function<void(FileDialogControl&)> action);
 
 // Installs a desktop for the life of this object.
 class ScopedDesktop {
@@ -128,5 +187,7 @@ private:
 
 // The toolkit's own desktop (message boxes, opener, clipboard), to test it.
 Desktop& RealDesktop();
+// The plain text on the toolkit's clipboard, in Windows-1252.
+std::string ClipboardText();
 
 }  // namespace fw::testing

@@ -2,6 +2,7 @@
 
 #include "fw/app.h"
 #include "fw/images.h"
+#include "ui/about_dialog.h"
 #include "ui/help.h"
 
 CCoilDialog::CCoilDialog(CWnd* pParent) : CDialog(IDD_MAIN, pParent), m_hIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)) {}
@@ -89,7 +90,9 @@ void CCoilDialog::OnPaint() {
 // The picture shown while the minimised window is dragged.
 HCURSOR CCoilDialog::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(m_hIcon); }
 
-void CCoilDialog::ShowAbout() {}
+// The box is modal over this window; how it was closed makes no difference.
+void CCoilDialog::ShowAbout() {
+    CAboutDialog about;
+    about.DoModal();
+}
 
-void CCoilDialog::SaveReport() {}
-void CCoilDialog::PrintReport() {}

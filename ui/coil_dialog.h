@@ -23,8 +23,13 @@ public:
     void FillCoreList();
     void FillMixList();
 
-    // Report: save to a text file, print.
+    // The report of what the form shows now: Windows-1252 text, LF line ends.
+    CString BuildReport();
+    // File > Salva...: asks for a file and writes the report there.
     void SaveReport();
+    // Writes the report to `path` and tells the user how it went.
+    void WriteReportFile(const CString& path);
+    // File > Stampa...: prints the report on a printer the user picks.
     void PrintReport();
 
     void ShowAbout();

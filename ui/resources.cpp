@@ -1,5 +1,6 @@
-// The program's resources: the main window's template and menu, and the
-// table through which the framework finds them and the pictures.
+// The program's resources: the main window's and the About box's templates,
+// the menu, and the table through which the framework finds them and the
+// pictures.
 #include <array>
 
 #include "fw/resources.h"
@@ -19,6 +20,9 @@ constexpr DWORD kButton = 0x50010000;
 constexpr DWORD kMultilineButton = 0x50012000;
 constexpr DWORD kLabel = 0x50020200;
 constexpr DWORD kRightLabel = 0x50020202;
+constexpr DWORD kIcon = 0x50000003;
+constexpr DWORD kText = 0x50020000;
+constexpr DWORD kDefaultButton = 0x50030001;
 
 // In template order, which is also the Tab order of those with a tab stop.
 constexpr std::array kMainControls = {
@@ -53,6 +57,25 @@ constexpr fw::DialogTemplate kMainDialog{
     kMainControls,
 };
 
+// Only OK has a tab stop. The links and the credit line hold the texts they
+// show; a link's text is also what is opened or copied.
+constexpr std::array kAboutControls = {
+    ControlTemplate{ControlKind::Static, -1, nullptr, 10, 90, 20, 20, kIcon, 0, IDI_ABOUT},
+    ControlTemplate{ControlKind::Static, -1, "KALVEX  -  Versione 4.0  -  1999\nScritto da un radioamatore", 40, 10,
+                    160, 20, kText},
+    ControlTemplate{ControlKind::Button, IDOK, "OK", 205, 5, 38, 14, kDefaultButton},
+    ControlTemplate{ControlKind::Static, -1, nullptr, 10, 10, 20, 20, kIcon, 0, IDR_MAINFRAME},
+    ControlTemplate{ControlKind::Static, IDC_LINK_MAIL, "mailto:autore@example.org", 40, 40, 185, 8, kText},
+    ControlTemplate{ControlKind::Static, IDC_LINK_HOME, "https://example.org/~autore/", 40, 55, 185, 8, kText},
+    ControlTemplate{ControlKind::Static, -1, nullptr, 10, 75, 230, 1, kEtchedLine},
+    ControlTemplate{ControlKind::Static, IDC_MAKER, "Versione Windows\xAE  by  ESEMPIO SOFTWARE", 40, 90, 185, 8, kText},
+    ControlTemplate{ControlKind::Static, IDC_LINK_MAKER, "https://www.example.org/", 40, 105, 185, 8, kText},
+};
+
+constexpr fw::DialogTemplate kAboutDialog{
+    IDD_ABOUTBOX, "Informazioni", 0, 0, 249, 122, 0x80C800C0, 0, "MS Sans Serif", 8, 0, kAboutControls,
+};
+
 constexpr std::array kFileMenu = {
     fw::MenuItemTemplate{"Salva...", ID_FILE_SAVE},
     fw::MenuItemTemplate{"Stampa...", ID_FILE_PRINT},
@@ -71,14 +94,18 @@ constexpr std::array kMainMenuPopups = {
 constexpr fw::MenuTemplate kMainMenu{IDR_MAINMENU, kMainMenuPopups};
 
 constexpr fw::ImageTemplate kMainIcon{IDR_MAINFRAME, kToroidIcon};
+constexpr fw::ImageTemplate kAboutIcon{IDI_ABOUT, kEmblemIcon};
+// The hot spot is the fingertip.
+constexpr fw::ImageTemplate kLinkCursor{IDC_LINK_CURSOR, kHandCursor, 6, 0};
 
-constexpr std::array<const fw::DialogTemplate*, 1> kDialogs = {&kMainDialog};
+constexpr std::array<const fw::DialogTemplate*, 2> kDialogs = {&kAboutDialog, &kMainDialog};
 constexpr std::array<const fw::MenuTemplate*, 1> kMenus = {&kMainMenu};
-constexpr std::array<const fw::ImageTemplate*, 1> kIcons = {&kMainIcon};
+constexpr std::array<const fw::ImageTemplate*, 2> kIcons = {&kMainIcon, &kAboutIcon};
+constexpr std::array<const fw::ImageTemplate*, 1> kCursors = {&kLinkCursor};
 
 }  // namespace
 
 const fw::ResourceTable& fw::ProgramResources() {
-    static constexpr ResourceTable kTable{kDialogs, kMenus, kIcons, {}};
+    static constexpr ResourceTable kTable{kDialogs, kMenus, kIcons, kCursors};
     return kTable;
 }

@@ -1,6 +1,7 @@
 // Internals of the Qt implementation, shared by its source files only.
 #pragma once
 
+#include <QCursor>
 #include <QFont>
 #include <QString>
 #include <QWidget>
@@ -9,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "fw/desktop.h"
 #include "fw/internal.h"
 #include "fw/wnd.h"
 #include "fw/resources.h"
@@ -97,6 +99,7 @@ int ScreenLogPixelsY();
 
 // Images.
 QPixmap IconPixmap(HICON icon);
+QCursor CursorOf(HCURSOR cursor);
 // While alive, SetCursor changes the cursor of this window.
 class CursorScope {
 public:
@@ -112,5 +115,8 @@ private:
 // Controls created from a template.
 QWidget* CreateControl(const ControlTemplate& item, Window* dialog, QWidget* client);
 void ApplyFont(Window* window, HFONT font);
+
+// The toolkit's file dialog, as the real desktop runs it.
+INT_PTR FileDialog(HWND owner, FileDialogRequest& request);
 
 }  // namespace fw::detail

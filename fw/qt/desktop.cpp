@@ -1,4 +1,5 @@
-// The real desktop: message boxes, the desktop's opener and the clipboard.
+// The real desktop: message boxes, the print dialog, the desktop's opener and
+// the clipboard.
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -16,6 +17,7 @@
 
 #include "fw/desktop.h"
 #include "fw/qt/backend.h"
+#include "fw/qt/printer_device.h"
 
 extern char** environ;
 
@@ -97,6 +99,10 @@ public:
         return IDOK;
     }
 
+    INT_PTR PrintDialog(HWND owner, DWORD flags, HDC* printer, CString* deviceName) override {
+        return RunPrintDialog(owner, flags, printer, deviceName);
+    }
+
     INT_PTR Open(const CString& file, int) override {
         QString target = ToQt(file.View());
         // An address goes to the opener as it is; a file name is looked up
@@ -121,6 +127,10 @@ public:
         return TRUE;
     }
     BOOL CloseClipboard() override { return TRUE; }
+
+    INT_PTR FileDialog(HWND owner, FileDialogRequest& request) override {
+        return detail::FileDialog(owner, request);
+    }
 };
 
 }  // namespace

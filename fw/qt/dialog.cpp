@@ -17,6 +17,7 @@
 
 #include <deque>
 
+#include "fw/app.h"
 #include "fw/dialog.h"
 #include "fw/exception.h"
 #include "fw/gdi.h"
@@ -168,6 +169,13 @@ void Centre(QWidget* widget, QWidget* owner) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect area = owner != nullptr ? owner->frameGeometry() : screen;
     QRect frame = widget->frameGeometry();
+    if (owner != nullptr && !widget->isVisible()) {
+        // A window not shown yet has no frame; it will get one like its owner's.
+        const QRect ownerFrame = owner->frameGeometry();
+        const QRect ownerInside = owner->geometry();
+        frame.adjust(ownerFrame.left() - ownerInside.left(), ownerFrame.top() - ownerInside.top(),
+                     ownerFrame.right() - ownerInside.right(), ownerFrame.bottom() - ownerInside.bottom());
+    }
     frame.moveCenter(area.center());
     frame.moveLeft(std::clamp(frame.left(), screen.left(), std::max(screen.left(), screen.right() - frame.width())));
     frame.moveTop(std::clamp(frame.top(), screen.top(), std::max(screen.top(), screen.bottom() - frame.height())));
@@ -227,6 +235,10 @@ DialogWidget* Create(CDialog& dialog, const DialogTemplate& dt, Window* owner) {
             auto* combo = static_cast<QComboBox*>(control);
             control->resize(Scale(item.cx, units.width(), 4), combo->sizeHint().height());
             control->setProperty("fwListHeight", height);
+        } else if (item.kind == ControlKind::Static && (item.style & SS_TYPEMASK) == SS_ICON) {
+            // A picture static takes the size of its icon, whatever the template says.
+            const QPixmap icon = IconPixmap(AfxGetApp() != nullptr ? AfxGetApp()->LoadIcon(item.image) : nullptr);
+            control->resize(icon.isNull() ? QSize(Scale(item.cx, units.width(), 4), height) : icon.size());
         } else {
             control->resize(Scale(item.cx, units.width(), 4), height);
         }

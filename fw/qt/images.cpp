@@ -33,6 +33,7 @@ Window* g_cursorTarget = nullptr;
 }  // namespace
 
 QPixmap IconPixmap(HICON icon) { return icon != nullptr ? icon->pixmap : QPixmap(); }
+QCursor CursorOf(HCURSOR cursor) { return cursor != nullptr ? cursor->cursor : QCursor(); }
 
 CursorScope::CursorScope(Window* window) : m_previous(g_cursorTarget) { g_cursorTarget = window; }
 CursorScope::~CursorScope() { g_cursorTarget = m_previous; }

@@ -76,8 +76,12 @@ CSize PainterDevice::GetTextExtent(std::string_view text) {
 
 BOOL PainterDevice::GetTextMetrics(TEXTMETRIC* tm) {
     if (m_painter == nullptr || tm == nullptr) return FALSE;
-    const QFont font = m_painter->font();
-    const QFontMetrics metrics(font, m_painter->device());
+    Measure(m_painter->font(), m_painter->device(), tm);
+    return TRUE;
+}
+
+void PainterDevice::Measure(const QFont& font, const QPaintDevice* device, TEXTMETRIC* tm) {
+    const QFontMetrics metrics(font, device);
     tm->tmAscent = metrics.ascent();
     tm->tmDescent = metrics.descent();
     tm->tmHeight = tm->tmAscent + tm->tmDescent;
@@ -87,7 +91,6 @@ BOOL PainterDevice::GetTextMetrics(TEXTMETRIC* tm) {
     tm->tmExternalLeading = metrics.leading();
     tm->tmAveCharWidth = metrics.averageCharWidth();
     tm->tmMaxCharWidth = metrics.maxWidth();
-    return TRUE;
 }
 
 BOOL PainterDevice::DrawFocusRect(const CRect& rect) {

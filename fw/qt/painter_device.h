@@ -40,6 +40,10 @@ public:
 
 protected:
     void setPainter(QPainter* painter) { m_painter = painter; }
+    // Gives the painter the selected font, once it paints.
+    void applyFont();
+    // The metrics of `font` on `device`.
+    static void Measure(const QFont& font, const QPaintDevice* device, TEXTMETRIC* metrics);
 
 private:
     struct State {
@@ -48,7 +52,6 @@ private:
         int bkMode;
         HFONT font;
     };
-    void applyFont();
 
     QPainter* m_painter;
     State m_state;

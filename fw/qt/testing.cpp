@@ -3,17 +3,25 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
 #include <QTest>
+#include <QTimer>
 
 #include <clocale>
 #include <memory>
 
 #include "fw/dialog.h"
 #include "fw/qt/backend.h"
+#include "fw/qt/printer_device.h"
 #include "fw/qt/toolkit.h"
 
 namespace fw::detail {
@@ -64,7 +72,66 @@ QComboBox* ComboOf(HWND window) { return qobject_cast<QComboBox*>(window->widget
 
 QMenuBar* MenuBarOf(HWND dialog) { return dialog->widget->findChild<QMenuBar*>(); }
 
+std::vector<std::string> ToStd(const QStringList& list) {
+    std::vector<std::string> result;
+    for (const QString& each : list) result.push_back(each.toStdString());
+    return result;
+}
+
+class QtFileDialogControl : public FileDialogControl {
+public:
+    explicit QtFileDialogControl(QFileDialog* dialog) : m_dialog(dialog) {}
+    std::vector<std::string> Filters() const override { return ToStd(m_dialog->nameFilters()); }
+    std::string SelectedFilter() const override { return m_dialog->selectedNameFilter().toStdString(); }
+    std::vector<std::string> ListedPatterns() const override {
+        const auto* files = m_dialog->findChild<QFileSystemModel*>();
+        return files != nullptr ? ToStd(files->nameFilters()) : std::vector<std::string>{};
+    }
+    std::string FileName() const override {
+        const auto* edit = m_dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        return edit != nullptr ? edit->text().toStdString() : std::string();
+    }
+    std::string DefaultSuffix() const override { return m_dialog->defaultSuffix().toStdString(); }
+    bool ConfirmsOverwrite() const override { return !m_dialog->testOption(QFileDialog::DontConfirmOverwrite); }
+    bool IsSaveDialog() const override { return m_dialog->acceptMode() == QFileDialog::AcceptSave; }
+    void NextFilter() override {
+        for (QComboBox* combo : m_dialog->findChildren<QComboBox*>()) {
+            if (combo->count() > 0 && combo->itemText(0) == m_dialog->nameFilters().value(0)) {
+                QTest::keyClick(combo, Qt::Key_Down);
+            }
+        }
+        ProcessEvents();
+    }
+    void Accept(std::string_view name) override {
+        if (auto* edit = m_dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClicks(edit, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        }
+        QMetaObject::invokeMethod(m_dialog, "accept");
+    }
+
+private:
+    QFileDialog* m_dialog;
+};
+
 }  // namespace
+
+void WhenFileDialog(std::function<void(FileDialogControl&)> action) {
+    // Looks for the dialog until it is up.
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action = std::move(action)] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        ProcessEvents();
+        QtFileDialogControl control(dialog);
+        action(control);
+        if (dialog->isVisible()) dialog->reject();
+    });
+    timer->start(10);
+}
 
 void StartToolkit(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -103,6 +170,19 @@ void TypeText(std::string_view text) {
     ProcessEvents();
 }
 
+void TypeUtf8(std::string_view text) {
+    QWidget* target = InputTarget();
+    if (target == nullptr) return;
+    // Characters without a key of their own arrive as text, as from an input method.
+    const QString characters = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const qsizetype length = characters[i].isHighSurrogate() && i + 1 < characters.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, characters.mid(i, length), Qt::NoModifier);
+        i += length - 1;
+    }
+    ProcessEvents();
+}
+
 void ReplaceText(HWND edit, std::string_view text) {
     Click(edit);
     QTest::keyClick(edit->widget, Qt::Key_A, Qt::ControlModifier);
@@ -127,7 +207,10 @@ void ClickAt(HWND window, CPoint point) {
 }
 
 void MoveMouse(HWND window, CPoint point) {
-    QTest::mouseMove(window->widget, QPoint(point.x, point.y));
+    // Straight to the window that holds the widget: moving the pointer by its
+    // screen position could find another window first where windows overlap.
+    QWidget* top = window->widget->window();
+    QTest::mouseMove(top->windowHandle(), window->widget->mapTo(top, QPoint(point.x, point.y)));
     ProcessEvents();
 }
 
@@ -183,6 +266,16 @@ void ChooseMenuItem(HWND dialog, UINT commandId) {
 
 HCURSOR CursorOf(HWND window) { return window->cursor; }
 
+CSize CursorSize(HCURSOR cursor) {
+    const QSize size = detail::CursorOf(cursor).pixmap().size();
+    return CSize{size.width(), size.height()};
+}
+
+CPoint CursorHotSpot(HCURSOR cursor) {
+    const QPoint spot = detail::CursorOf(cursor).hotSpot();
+    return CPoint{spot.x(), spot.y()};
+}
+
 HWND WindowAt(HWND window, CPoint point) {
     QWidget* child = window->widget->childAt(point.x, point.y);
     return child != nullptr ? detail::WindowOf(child) : nullptr;
@@ -217,6 +310,15 @@ int FakeDesktop::MessageBox(HWND, const CString& text, const CString& caption, U
     return IDOK;
 }
 
+INT_PTR FakeDesktop::PrintDialog(HWND owner, DWORD flags, HDC* chosen, CString* deviceName) {
+    printDialogs.push_back({owner, flags});
+    HDC context = printer ? printer() : nullptr;
+    if (context == nullptr) return IDCANCEL;
+    *chosen = context;
+    *deviceName = printerName;
+    return IDOK;
+}
+
 INT_PTR FakeDesktop::Open(const CString& file, int) {
     opened.push_back(file.Str());
     return openResult;
@@ -244,6 +346,45 @@ BOOL FakeDesktop::CloseClipboard() {
     return TRUE;
 }
 
+HDC PdfPrinter(const std::string& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(path));
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    return new detail::PrinterDevice(std::move(printer));
+}
+
+void AnswerNextPrintDialog(bool confirm, PrintChoices* offered) {
+    // Polls until the dialog's own loop runs, then answers from inside it.
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [poll, confirm, offered] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        if (offered != nullptr) {
+            offered->shown = true;
+            offered->selection = dialog->testOption(QAbstractPrintDialog::PrintSelection);
+            offered->pageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
+            offered->printToFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+        }
+        if (confirm) {
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+    poll->start(10);
+}
+
+INT_PTR FakeDesktop::FileDialog(HWND owner, FileDialogRequest& request) {
+    fileDialogs.push_back(request);
+    fileDialogOwners.push_back(owner);
+    if (fileDialogResult == IDOK) request.fileName = fileDialogPath;
+    return fileDialogResult;
+}
+
 Desktop& RealDesktop() { return detail::RealDesktop(); }
 
 ScopedLocale::ScopedLocale(const char* name) : m_previous(std::setlocale(LC_ALL, nullptr)) {
@@ -255,5 +396,7 @@ ScopedLocale::~ScopedLocale() {
     std::setlocale(LC_ALL, m_previous.c_str());
     QLocale::setDefault(QLocale::system());
 }
+
+std::string ClipboardText() { return detail::FromQt(QGuiApplication::clipboard()->text()); }
 
 }  // namespace fw::testing

@@ -1,0 +1,215 @@
+// Files over the operating system's calls.
+//
+// Opening works on the target itself first, so that its own errors decide
+// (a missing folder, a read-only file or folder, a folder as the target) and
+// nothing is written when it fails. An existing regular file is then not
+// touched until the end: the bytes go to a temporary file beside it, which
+// replaces it only once everything was written, synced and closed. Devices
+// and pipes are written directly; so is a file that cannot be replaced that
+// way (a folder that is not writable, several names for one file, an owner
+// that we cannot give to the replacement).
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+
+#include "fw/file.h"
+#include "fw/internal.h"
+
+namespace fw::detail {
+
+struct OpenFile {
+    OpenFile() = default;
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    ~OpenFile() { Discard(); }
+
+    // Answers 0 or the error number.
+    int Open(const std::string& name);
+    int Write(const char* data, std::size_t count);
+    int Finish();
+    // Removes what is unfinished and closes everything.
+    void Discard();
+
+private:
+    int Fail(int error) {
+        Discard();
+        return error;
+    }
+    bool PrepareReplacement(const std::string& name, const struct stat& status);
+
+    int m_target = -1;           // the file named; holds the lock
+    int m_output = -1;           // where the bytes go
+    bool m_regular = false;
+    bool m_created = false;      // this open created the target: removed if unfinished
+    std::string m_realName;      // the target with its links resolved
+    std::string m_temporary;     // the replacement being written
+};
+
+namespace {
+
+std::string RealName(const std::string& name) {
+    char* resolved = realpath(name.c_str(), nullptr);
+    if (resolved == nullptr) return name;
+    std::string result = resolved;
+    std::free(resolved);
+    return result;
+}
+
+// An existing target is opened as it is, without truncating it; a missing
+// one is created. A device or pipe must not block the open.
+int OpenTarget(const std::string& name, bool* created) {
+    *created = false;
+    const int fd = open(name.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd >= 0 || errno != ENOENT) return fd;
+    const int made = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+    if (made >= 0) {
+        *created = true;
+        return made;
+    }
+    if (errno != EEXIST) return -1;
+    // A link whose file is not there yet, or a file made meanwhile.
+    return open(name.c_str(), O_WRONLY | O_CREAT | O_NOCTTY | O_CLOEXEC, 0666);
+}
+
+}  // namespace
+
+int OpenFile::Open(const std::string& name) {
+    m_target = OpenTarget(name, &m_created);
+    if (m_target < 0) return errno;
+    if (m_created) m_realName = RealName(name);
+    m_output = m_target;
+
+    // Other writers that lock are kept out while we write; a file system
+    // without locks is written all the same.
+    if (flock(m_target, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return Fail(errno);
+    const int flags = fcntl(m_target, F_GETFL);
+    if (flags == -1 || fcntl(m_target, F_SETFL, flags & ~O_NONBLOCK) == -1) return Fail(errno);
+
+    struct stat status {};
+    if (fstat(m_target, &status) != 0) return Fail(errno);
+    m_regular = S_ISREG(status.st_mode);
+    if (!m_regular || m_created) return 0;
+    if (status.st_nlink == 1 && PrepareReplacement(name, status)) return 0;
+    // Written in place: cut to nothing first.
+    if (ftruncate(m_target, 0) != 0) return Fail(errno);
+    return 0;
+}
+
+bool OpenFile::PrepareReplacement(const std::string& name, const struct stat& status) {
+    const std::string real = RealName(name);
+    std::string temporary = real.substr(0, real.rfind('/') + 1) + ".save-XXXXXX";
+    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    // The replacement keeps the file's permissions and its owner.
+    const bool sameOwner = status.st_uid == geteuid() && status.st_gid == getegid();
+    if (fchmod(fd, status.st_mode & 07777) != 0 || (!sameOwner && fchown(fd, status.st_uid, status.st_gid) != 0)) {
+        close(fd);
+        unlink(temporary.c_str());
+        return false;
+    }
+    m_output = fd;
+    m_realName = real;
+    m_temporary = std::move(temporary);
+    return true;
+}
+
+int OpenFile::Write(const char* data, std::size_t count) {
+    while (count > 0) {
+        const ssize_t written = write(m_output, data, count);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (written == 0) return EIO;
+        data += written;
+        count -= static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
+int OpenFile::Finish() {
+    int error = m_regular && fsync(m_output) != 0 ? errno : 0;
+    const bool replacing = m_output != m_target;
+    if (close(m_output) != 0 && error == 0) error = errno;
+    if (!replacing) m_target = -1;
+    m_output = -1;
+    if (error == 0 && replacing && rename(m_temporary.c_str(), m_realName.c_str()) != 0) error = errno;
+    if (error != 0) return Fail(error);
+
+    // Finished: nothing is removed from here on. Closing the previous file
+    // releases the lock.
+    m_temporary.clear();
+    m_created = false;
+    Discard();
+    return 0;
+}
+
+void OpenFile::Discard() {
+    if (m_output >= 0 && m_output != m_target) close(m_output);
+    if (!m_temporary.empty()) unlink(m_temporary.c_str());
+    if (m_created) unlink(m_realName.c_str());
+    if (m_target >= 0) close(m_target);
+    m_output = m_target = -1;
+    m_temporary.clear();
+    m_created = false;
+}
+
+namespace {
+
+CString FullPath(const CString& name) {
+    if (name.View().starts_with('/')) return name;
+    char* directory = getcwd(nullptr, 0);
+    if (directory == nullptr) return name;
+    CString result = FromNativeFileName(directory);
+    std::free(directory);
+    return result + "/" + name;
+}
+
+}  // namespace
+}  // namespace fw::detail
+
+CFile::CFile() = default;
+CFile::~CFile() = default;
+
+BOOL CFile::Open(const char* lpszFileName, UINT nOpenFlags, CFileException* pError) {
+    Abort();
+    const CString name = lpszFileName;
+    const auto fail = [&](int error) {
+        if (pError != nullptr) {
+            pError->m_cause = CFileException::OsErrorToException(error);
+            pError->m_lOsError = error;
+            pError->m_strFileName = name;
+        }
+        return FALSE;
+    };
+    if ((nOpenFlags & modeCreate) == 0 || (nOpenFlags & 3) != modeWrite) return fail(EINVAL);
+
+    auto file = std::make_unique<fw::detail::OpenFile>();
+    if (const int error = file->Open(fw::detail::NativeFileName(name.View())); error != 0) return fail(error);
+    m_file = std::move(file);
+    m_strFileName = fw::detail::FullPath(name);
+    return TRUE;
+}
+
+void CFile::Write(const void* lpBuf, UINT nCount) {
+    if (m_file == nullptr) AfxThrowFileException(CFileException::invalidFile, EBADF, m_strFileName);
+    if (const int error = m_file->Write(static_cast<const char*>(lpBuf), nCount); error != 0) {
+        Abort();
+        AfxThrowFileException(CFileException::diskFull, error, m_strFileName);
+    }
+}
+
+void CFile::Close() {
+    if (m_file == nullptr) return;
+    const auto file = std::move(m_file);
+    if (const int error = file->Finish(); error != 0) {
+        AfxThrowFileException(CFileException::diskFull, error, m_strFileName);
+    }
+}
+
+void CFile::Abort() { m_file.reset(); }

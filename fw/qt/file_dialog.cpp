@@ -1,0 +1,70 @@
+// The toolkit's file dialog behind CFileDialog.
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "fw/desktop.h"
+#include "fw/file_dialog.h"
+#include "fw/qt/backend.h"
+
+namespace fw::detail {
+namespace {
+
+// "*.txt;*.text" as the toolkit's list. "*.*" means every file, also one
+// whose name has no full stop.
+QStringList Patterns(const CString& pattern) {
+    QStringList patterns;
+    for (const QString& each : ToQt(pattern.View()).split(u';', Qt::SkipEmptyParts)) {
+        const QString trimmed = each.trimmed();
+        patterns << (trimmed == QStringLiteral("*.*") ? QStringLiteral("*") : trimmed);
+    }
+    return patterns;
+}
+
+QString WithoutLeadingStops(QString extension) {
+    while (extension.startsWith(u'.')) extension.remove(0, 1);
+    return extension;
+}
+
+}  // namespace
+
+INT_PTR FileDialog(HWND owner, FileDialogRequest& request) {
+    QFileDialog dialog(owner != nullptr ? owner->widget : QApplication::activeModalWidget());
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, (request.flags & OFN_OVERWRITEPROMPT) == 0);
+    dialog.setDefaultSuffix(WithoutLeadingStops(ToQt(request.defaultExtension.View())));
+
+    QStringList names;
+    QList<QStringList> patterns;
+    for (const FileDialogRequest::Filter& filter : request.filters) {
+        names << ToQt(filter.description.View());
+        patterns << Patterns(filter.pattern);
+    }
+    if (!names.isEmpty()) {
+        dialog.setNameFilters(names);
+        const int index = std::clamp(request.filterIndex, 1, static_cast<int>(names.size())) - 1;
+        dialog.selectNameFilter(names[index]);
+    }
+    if (!request.fileName.IsEmpty()) dialog.selectFile(ToQt(request.fileName.View()));
+
+    // The dialog takes the patterns from the descriptions; ours replace them
+    // in its list of files, which exists once the dialog is up.
+    const auto usePatterns = [&dialog, &names, &patterns](const QString& name) {
+        auto* files = dialog.findChild<QFileSystemModel*>();
+        const auto index = names.indexOf(name);
+        if (files != nullptr && index >= 0) files->setNameFilters(patterns[index]);
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, usePatterns);
+    QTimer::singleShot(0, &dialog, [&dialog, usePatterns] { usePatterns(dialog.selectedNameFilter()); });
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return IDCANCEL;
+    request.fileName = FromQt(dialog.selectedFiles().constFirst());
+    request.filterIndex = static_cast<int>(names.indexOf(dialog.selectedNameFilter())) + 1;
+    return IDOK;
+}
+
+}  // namespace fw::detail

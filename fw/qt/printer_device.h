@@ -1,0 +1,38 @@
+// Printing over the toolkit: a printer's device context, and the print
+// dialog that makes one.
+#pragma once
+
+#include <QPainter>
+#include <QPrinter>
+
+#include <memory>
+
+#include "fw/cstring.h"
+#include "fw/qt/painter_device.h"
+
+namespace fw::detail {
+
+// Paints on the toolkit's printer between StartDoc and EndDoc. Coordinates
+// are device pixels from the top left corner of the printable area.
+class PrinterDevice : public PainterDevice {
+public:
+    explicit PrinterDevice(std::unique_ptr<QPrinter> printer);
+    ~PrinterDevice() override;
+
+    BOOL GetTextMetrics(TEXTMETRIC* metrics) override;
+    int GetDeviceCaps(int index) const override;
+    int StartDoc(const DOCINFO& info) override;
+    int StartPage() override;
+    int EndPage() override;
+    int EndDoc() override;
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+    QPainter m_printerPainter;     // ends before the printer goes
+    bool m_firstPageTaken = false;  // the page that starting the document opened
+};
+
+// The toolkit's print dialog over `owner` (see fw::Desktop::PrintDialog).
+INT_PTR RunPrintDialog(HWND owner, DWORD flags, HDC* printer, CString* deviceName);
+
+}  // namespace fw::detail

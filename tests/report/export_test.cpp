@@ -1,0 +1,292 @@
+// File > Save: the dialog's answers come from the test, the files are real.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "fw/file_dialog.h"
+#include "tests/ui/main_window.h"
+
+using kalvex_test::Choose;
+using kalvex_test::Item;
+using kalvex_test::RunMainWindow;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+// Root may write anything; permission tests act as an ordinary user then.
+bool RunningAsRoot() { return geteuid() == 0; }
+
+class Unprivileged {
+public:
+    Unprivileged() {
+        if (RunningAsRoot()) {
+            EXPECT_EQ(seteuid(kNobody), 0);
+        }
+        EXPECT_NE(geteuid(), 0u) << "permission test would run as root";
+    }
+    ~Unprivileged() {
+        if (getuid() == 0) {
+            EXPECT_EQ(seteuid(0), 0);
+        }
+    }
+    Unprivileged(const Unprivileged&) = delete;
+    Unprivileged& operator=(const Unprivileged&) = delete;
+};
+
+// Files may grow to `bytes` only: a longer write fails with EFBIG.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_previous{};
+    void (*m_signal)(int);
+};
+
+// A folder of its own, open to the user that the permission tests act as.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (fs::temp_directory_path() / "kalvex-export-XXXXXX").string();
+        m_path = mkdtemp(pattern.data());
+        fs::permissions(m_path, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                    fs::perms::others_read | fs::perms::others_exec);
+        if (RunningAsRoot()) {
+            EXPECT_EQ(chown(m_path.c_str(), kNobody, kNobody), 0);
+        }
+    }
+    ~TempFolder() {
+        for (const auto& entry : fs::recursive_directory_iterator(m_path)) {
+            if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+        }
+        fs::remove_all(m_path);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const fs::path& Path() const { return m_path; }
+    // A file or folder in it, owned by the user the permission tests act as.
+    fs::path Make(const std::string& name, const char* content, fs::perms perms) const {
+        const fs::path path = m_path / name;
+        if (content != nullptr) {
+            std::ofstream(path, std::ios::binary) << content;
+        } else {
+            fs::create_directory(path);
+        }
+        if (RunningAsRoot()) {
+            EXPECT_EQ(chown(path.c_str(), kNobody, kNobody), 0);
+        }
+        fs::permissions(path, perms);
+        return path;
+    }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_path)) names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+private:
+    fs::path m_path;
+};
+
+std::optional<std::string> ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in || fs::is_directory(path)) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string WithCrLf(const std::string& text) {
+    std::string result;
+    for (char c : text) {
+        if (c == '\n') result += '\r';
+        result += c;
+    }
+    return result;
+}
+
+// Runs File > Save as the menu does, the dialog answering with `path`.
+void Save(CCoilDialog& dialog, fw::testing::FakeDesktop& desktop, const fs::path& path) {
+    desktop.fileDialogResult = IDOK;
+    desktop.fileDialogPath = path.string();
+    fw::testing::ChooseMenuItem(dialog.m_hWnd, ID_FILE_SAVE);
+}
+
+void FillWorkedExample(CCoilDialog& dialog) {
+    Choose(dialog, IDC_MIX, 2);
+    Choose(dialog, IDC_CORE, 16);  // T-50-2
+    fw::testing::ReplaceText(Item(dialog, IDC_TURNS), "30");
+    fw::testing::ReplaceText(Item(dialog, IDC_CAPACITANCE), "100");
+    for (int button : {IDC_CALC_L, IDC_CALC_F, IDC_CALC_X}) fw::testing::Click(Item(dialog, button));
+}
+
+constexpr auto kReadWrite = fs::perms::owner_read | fs::perms::owner_write;
+
+}  // namespace
+
+TEST(ReportExport, AsksForATextFileOverTheMainWindowAndCancelWritesNothing) {
+    fw::testing::FakeDesktop desktop;
+    fw::testing::ScopedDesktop scoped(desktop);
+    TempFolder folder;
+    RunMainWindow([&](CCoilDialog& dialog) {
+        desktop.fileDialogResult = IDCANCEL;
+        desktop.fileDialogPath = (folder.Path() / "Kalvex.TXT").string();
+        fw::testing::ChooseMenuItem(dialog.m_hWnd, ID_FILE_SAVE);
+
+        ASSERT_EQ(desktop.fileDialogs.size(), 1u);
+        const fw::FileDialogRequest& request = desktop.fileDialogs[0];
+        EXPECT_TRUE(request.save);
+        EXPECT_EQ(request.defaultExtension, ".TXT");
+        EXPECT_EQ(request.fileName, "Kalvex");
+        EXPECT_EQ(request.flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+        ASSERT_EQ(request.filters.size(), 2u);
+        EXPECT_EQ(request.filters[0].description, "Text file (*.txt)");
+        EXPECT_EQ(request.filters[0].pattern, "*.txt");
+        EXPECT_EQ(request.filters[1].description, "All files (*.*)");
+        EXPECT_EQ(request.filters[1].pattern, "*.*");
+        EXPECT_EQ(request.filterIndex, 1);
+        EXPECT_EQ(desktop.fileDialogOwners[0], dialog.m_hWnd);
+
+        EXPECT_TRUE(desktop.boxes.empty());
+        EXPECT_TRUE(folder.Names().empty());
+    });
+}
+
+TEST(ReportExport, WritesTheReportWithCrLfAndSaysWhere) {
+    struct Case {
+        const char* name;
+        bool workedExample;       // otherwise every field empty, no core selected
+        const char* previous;     // content of an existing file, or nullptr
+        fs::perms mode;           // of the existing file
+        std::size_t bytes;
+    };
+    const Case cases[] = {
+        {"worked example, new file", true, nullptr, kReadWrite, 317},
+        {"empty fields, new file", false, nullptr, kReadWrite, 279},
+        {"replaces a longer file", true, "0123456789012345678901234567890123456789\n" "more than the report "
+                                         "holds, repeated to be sure: 0123456789012345678901234567890123456789"
+                                         "0123456789012345678901234567890123456789012345678901234567890123456789"
+                                         "0123456789012345678901234567890123456789012345678901234567890123456789"
+                                         "0123456789012345678901234567890123456789012345678901234567890123456789",
+         kReadWrite, 317},
+        {"keeps the replaced file's permissions", false, "old", fs::perms::owner_read | fs::perms::owner_write |
+                                                                    fs::perms::group_read, 279},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fw::testing::FakeDesktop desktop;
+        fw::testing::ScopedDesktop scoped(desktop);
+        TempFolder folder;
+        const fs::path path = folder.Path() / "Kalvex.TXT";
+        if (c.previous != nullptr) folder.Make("Kalvex.TXT", c.previous, c.mode);
+        RunMainWindow([&](CCoilDialog& dialog) {
+            if (c.workedExample) {
+                FillWorkedExample(dialog);
+            } else {
+                static_cast<CComboBox*>(dialog.GetDlgItem(IDC_CORE))->SetCurSel(-1);
+            }
+            Save(dialog, desktop, path);
+
+            const std::optional<std::string> written = ReadFile(path);
+            ASSERT_TRUE(written.has_value());
+            EXPECT_EQ(*written, WithCrLf(dialog.BuildReport().Str()));
+            EXPECT_EQ(written->size(), c.bytes);
+            EXPECT_TRUE(written->ends_with("\r\n"));
+            EXPECT_EQ(folder.Names(), std::vector<std::string>{"Kalvex.TXT"});
+            if (c.previous != nullptr) {
+                EXPECT_EQ(fs::status(path).permissions(), c.mode);
+            }
+
+            ASSERT_EQ(desktop.boxes.size(), 1u);
+            EXPECT_EQ(desktop.boxes[0].text, "Salvato in\n\n" + path.string());
+            EXPECT_EQ(desktop.boxes[0].caption, AfxGetAppName());
+            EXPECT_EQ(desktop.boxes[0].type, MB_ICONINFORMATION);
+        });
+    }
+}
+
+TEST(ReportExport, FailuresAreReportedAndLeaveNoPartialReport) {
+    struct Case {
+        const char* name;
+        std::function<fs::path(const TempFolder&)> target;
+        bool unprivileged;
+        rlim_t sizeLimit;         // 0: none
+        const char* text;         // %1 is the path
+        UINT icon;
+        std::optional<std::string> content;  // of the target afterwards
+        std::vector<std::string> names;      // in the folder afterwards
+    };
+    const auto previous = [](const TempFolder& f) { return f.Make("Kalvex.TXT", "previous", kReadWrite); };
+    const Case cases[] = {
+        {"missing folder", [](const TempFolder& f) { return f.Path() / "missing" / "Kalvex.TXT"; }, false, 0,
+         "%1 contains an invalid path.", MB_ICONEXCLAMATION, std::nullopt, {}},
+        {"read-only file", [](const TempFolder& f) { return f.Make("Kalvex.TXT", "previous", fs::perms::owner_read); },
+         true, 0, "Access to %1 was denied.", MB_ICONEXCLAMATION, "previous", {"Kalvex.TXT"}},
+        {"read-only folder",
+         [](const TempFolder& f) {
+             return f.Make("locked", nullptr, fs::perms::owner_read | fs::perms::owner_exec) / "Kalvex.TXT";
+         },
+         true, 0, "Access to %1 was denied.", MB_ICONEXCLAMATION, std::nullopt, {"locked"}},
+        {"a folder as the target", [](const TempFolder& f) { return f.Make("Kalvex.TXT", nullptr, fs::perms::owner_all); },
+         false, 0, "Access to %1 was denied.", MB_ICONEXCLAMATION, std::nullopt, {"Kalvex.TXT"}},
+        {"a full device", [](const TempFolder&) { return fs::path("/dev/full"); }, false, 0,
+         "Disk full while accessing %1.", MB_ICONSTOP, std::nullopt, {}},
+        {"writing fails over a previous file", previous, false, 100, "Disk full while accessing %1.", MB_ICONSTOP,
+         "previous", {"Kalvex.TXT"}},
+        {"writing fails on a new file", [](const TempFolder& f) { return f.Path() / "Kalvex.TXT"; }, false, 100,
+         "Disk full while accessing %1.", MB_ICONSTOP, std::nullopt, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fw::testing::FakeDesktop desktop;
+        fw::testing::ScopedDesktop scoped(desktop);
+        TempFolder folder;
+        const fs::path path = c.target(folder);
+        RunMainWindow([&](CCoilDialog& dialog) {
+            FillWorkedExample(dialog);
+            {
+                std::optional<Unprivileged> user;
+                if (c.unprivileged) user.emplace();
+                std::optional<FileSizeLimit> limit;
+                if (c.sizeLimit != 0) limit.emplace(c.sizeLimit);
+                Save(dialog, desktop, path);
+            }
+            ASSERT_EQ(desktop.boxes.size(), 1u);
+            CString text = c.text;
+            text.Replace("%1", path.string());
+            EXPECT_EQ(desktop.boxes[0].text, text.Str());
+            EXPECT_EQ(desktop.boxes[0].caption, AfxGetAppName());
+            EXPECT_EQ(desktop.boxes[0].type, c.icon);
+            if (path.parent_path() == folder.Path()) {
+                EXPECT_EQ(ReadFile(path), c.content);
+            }
+            EXPECT_EQ(folder.Names(), c.names);
+            // The program goes on.
+            EXPECT_NE(dialog.m_hWnd, nullptr);
+        });
+    }
+}
