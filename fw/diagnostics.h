@@ -5,5 +5,9 @@ namespace fw {
 
 int LiveFontCount();
 int LiveCursorCount();
+// Device contexts: screen painting, printers, images, recordings.
+int LiveDeviceContextCount();
+// Windows: dialogs and their controls.
+int LiveWindowCount();
 
 }  // namespace fw

@@ -1,10 +1,17 @@
 // Device contexts forward to their device; the device does the drawing.
 #include "fw/gdi.h"
 
-namespace fw::detail {
+#include "fw/diagnostics.h"
 
-Device::Device() = default;
-Device::~Device() = default;
+namespace fw::detail {
+namespace {
+
+int g_liveDevices = 0;
+
+}  // namespace
+
+Device::Device() { ++g_liveDevices; }
+Device::~Device() { --g_liveDevices; }
 
 int Device::StartDoc(const DOCINFO&) { return -1; }
 int Device::StartPage() { return -1; }
@@ -20,6 +27,8 @@ CDC& Device::Wrapper() {
 }
 
 }  // namespace fw::detail
+
+int fw::LiveDeviceContextCount() { return fw::detail::g_liveDevices; }
 
 CDC::~CDC() { DeleteDC(); }
 

@@ -29,6 +29,9 @@ void WhenModal(std::function<void(CDialog&)> action);
 
 // Lets the toolkit handle what is pending.
 void ProcessEvents();
+// Every widget the toolkit holds, the framework's windows and the toolkit's
+// own (menus, popups, views), once those closed for later deletion are gone.
+int ToolkitWidgetCount();
 
 enum class Key { Tab, BackTab, Enter, Escape, Space, F1, F4, Up, Down, Home, End };
 enum Modifiers : unsigned { kNoModifier = 0, kShift = 1, kControl = 2, kAlt = 4 };

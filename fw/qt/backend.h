@@ -26,7 +26,7 @@ enum class Kind { Dialog, Static, Edit, Button, ComboBox };
 // What a window handle points to: the widget and what the framework keeps
 // about it. Owned by the widget (see WindowHolder).
 struct Window {
-    Window(QWidget* widget, Kind kind) : widget(widget), kind(kind) {}
+    Window(QWidget* widget, Kind kind);
     ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;

@@ -159,6 +159,12 @@ void ProcessEvents() {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }
 
+int ToolkitWidgetCount() {
+    // Widgets closed with deleteLater go first.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return static_cast<int>(QApplication::allWidgets().size());
+}
+
 void PressKey(Key key, unsigned modifiers) {
     QWidget* target = InputTarget();
     if (target == nullptr) return;

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include "fw/diagnostics.h"
 #include "fw/dialog_int.h"
 #include "fw/exception.h"
 #include "fw/gdi.h"
@@ -17,10 +18,14 @@ namespace {
 
 Qt::KeyboardModifiers g_inputModifiers;
 bool g_inputActive = false;
+int g_liveWindows = 0;
 
 }  // namespace
 
+Window::Window(QWidget* widget, Kind kind) : widget(widget), kind(kind) { ++g_liveWindows; }
+
 Window::~Window() {
+    --g_liveWindows;
     if (attached != nullptr) attached->m_hWnd = nullptr;
     if (temporary) temporary->m_hWnd = nullptr;
 }
@@ -161,6 +166,8 @@ LRESULT DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 }  // namespace fw::detail
+
+int fw::LiveWindowCount() { return fw::detail::g_liveWindows; }
 
 using fw::detail::FromQt;
 using fw::detail::Kind;
