@@ -44,6 +44,9 @@ void TypeText(std::string_view text);
 void TypeUtf8(std::string_view text);
 // Clicks into an edit field, selects all its text and types `text` over it.
 void ReplaceText(HWND edit, std::string_view text);
+// Sets a window's text from UTF-8 in one step, as a paste would, with
+// characters that Windows-1252 lacks.
+void SetTextUtf8(HWND window, std::string_view text);
 // Asks a top-level window to close, as its close box does.
 void RequestClose(HWND window);
 void Click(HWND window);

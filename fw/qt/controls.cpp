@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QStyleOptionFrame>
 
+#include <limits>
+
 #include "fw/app.h"
 #include "fw/controls.h"
 #include "fw/gdi.h"
@@ -163,6 +165,8 @@ QWidget* CreateControl(const ControlTemplate& item, Window* dialog, QWidget* cli
     case ControlKind::Edit: {
         auto* control = new EditWidget(client);
         window = control->handle();
+        // The program sets no limit, and setting the text is never cut short.
+        control->setMaxLength(std::numeric_limits<int>::max());
         control->setReadOnly((item.style & ES_READONLY) != 0);
         control->setFrame((item.style & WS_BORDER) != 0);
         QObject::connect(control, &QLineEdit::textChanged, control, [window] { Notify(window, EN_CHANGE); });

@@ -203,6 +203,11 @@ void ReplaceText(HWND edit, std::string_view text) {
     ProcessEvents();
 }
 
+void SetTextUtf8(HWND window, std::string_view text) {
+    auto* holder = dynamic_cast<detail::WindowHolder*>(window->widget);
+    if (holder != nullptr) holder->setWindowText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
 void RequestClose(HWND window) {
     window->widget->close();
     ProcessEvents();
