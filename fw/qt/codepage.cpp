@@ -15,40 +15,45 @@ constexpr std::array<char16_t, 32> kHigh = {
 
 }  // namespace
 
+// Both directions walk raw buffers: fields may hold megabytes.
 QString ToQt(std::string_view text) {
-    QString result;
-    result.reserve(static_cast<qsizetype>(text.size()));
+    QString result(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(result.data());
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80 && byte <= 0x9F) {
-            const char16_t mapped = kHigh[byte - 0x80];
-            result += QChar(mapped != 0 ? mapped : char16_t{byte});
-        } else {
-            result += QChar(char16_t{byte});
-        }
+        const char16_t mapped = byte >= 0x80 && byte <= 0x9F ? kHigh[byte - 0x80] : 0;
+        *out++ = mapped != 0 ? mapped : char16_t{byte};
     }
     return result;
 }
 
-std::string FromQt(const QString& text) {
-    std::string result;
-    result.reserve(static_cast<std::size_t>(text.size()));
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char32_t code = text[i].isHighSurrogate() && i + 1 < text.size()
-                                  ? QChar::surrogateToUcs4(text[i], text[i + 1])
-                                  : text[i].unicode();
-        if (code > 0xFFFF) ++i;  // one character, two halves
-        char byte = '?';
-        if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
-            byte = static_cast<char>(code);
-        } else {
-            for (std::size_t k = 0; k < kHigh.size(); ++k) {
-                const char32_t mapped = kHigh[k] != 0 ? kHigh[k] : 0x80 + k;
-                if (mapped == code) byte = static_cast<char>(0x80 + k);
-            }
-        }
-        result += byte;
+namespace {
+
+// The byte of a character beyond Latin-1 or in its C1 range, or '?'.
+char ByteOfSpecial(char32_t code) {
+    for (std::size_t k = 0; k < kHigh.size(); ++k) {
+        const char32_t mapped = kHigh[k] != 0 ? kHigh[k] : 0x80 + k;
+        if (mapped == code) return static_cast<char>(0x80 + k);
     }
+    return '?';
+}
+
+}  // namespace
+
+std::string FromQt(const QString& text) {
+    const char16_t* in = reinterpret_cast<const char16_t*>(text.utf16());
+    const char16_t* const end = in + text.size();
+    std::string result(static_cast<std::size_t>(text.size()), '\0');
+    char* out = result.data();
+    for (; in != end; ++in) {
+        char32_t code = *in;
+        if (QChar::isHighSurrogate(code) && in + 1 != end && QChar::isLowSurrogate(in[1])) {
+            code = QChar::surrogateToUcs4(*in, in[1]);  // one character, two halves
+            ++in;
+        }
+        *out++ = code < 0x80 || (code >= 0xA0 && code <= 0xFF) ? static_cast<char>(code) : ByteOfSpecial(code);
+    }
+    result.resize(static_cast<std::size_t>(out - result.data()));
     return result;
 }
 
