@@ -5,7 +5,10 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <array>
 #include <cstring>
+#include <iterator>
+#include <optional>
 
 #include "fw/diagnostics.h"
 #include "fw/gdi.h"
@@ -39,6 +42,16 @@ constexpr Substitute kSubstitutes[] = {
     {"Fixedsys", "Liberation Mono", true},
 };
 
+// Whether the toolkit finds a face, asked once per substitute: asking
+// fontconfig costs about as much as laying out the whole main window, and
+// every control's font and every painting of a static text would ask again.
+bool HasFace(std::size_t substitute) {
+    static std::array<std::optional<bool>, std::size(kSubstitutes)> known;
+    std::optional<bool>& answer = known[substitute];
+    if (!answer) answer = QFontDatabase::hasFamily(QLatin1String(kSubstitutes[substitute].face));
+    return *answer;
+}
+
 int MulDiv(int number, int numerator, int denominator) {
     const long long product = static_cast<long long>(number) * numerator;
     const long long half = denominator / 2;
@@ -53,10 +66,11 @@ QFont ToQFont(HFONT font) {
     const LOGFONT& lf = font->logFont;
     QString face = QString::fromLatin1(lf.lfFaceName);
     bool fixedPitch = false;
-    for (const Substitute& s : kSubstitutes) {
+    for (std::size_t i = 0; i < std::size(kSubstitutes); ++i) {
+        const Substitute& s = kSubstitutes[i];
         if (face.compare(QLatin1String(s.face), Qt::CaseInsensitive) != 0) continue;
         fixedPitch = s.fixedPitch;
-        if (!QFontDatabase::hasFamily(face)) face = QLatin1String(s.replacement);
+        if (!HasFace(i)) face = QLatin1String(s.replacement);
     }
     result.setFamily(face);
     if (fixedPitch) {

@@ -1,14 +1,30 @@
 #include "fw/qt/printer_device.h"
 
 #include <cups/cups.h>
+#include <dlfcn.h>
 
 #include "fw/qt/backend.h"
 
 namespace fw::detail {
 
 namespace {
+
 constexpr int kFailed = -1;  // what the printing calls answer when they fail
+
+// CUPS's answer to this thread's last request. The program does not link
+// CUPS, so that starting it does not load CUPS and the TLS, Kerberos and
+// DNS-SD libraries behind it; the toolkit's CUPS plugin, which spooled the
+// document, has loaded it by now. Not loaded: CUPS was never asked.
+ipp_status_t LastCupsError() {
+    void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (cups == nullptr) return IPP_STATUS_OK;
+    const auto lastError = reinterpret_cast<decltype(&cupsLastError)>(dlsym(cups, "cupsLastError"));
+    const ipp_status_t status = lastError != nullptr ? lastError() : IPP_STATUS_OK;
+    dlclose(cups);
+    return status;
 }
+
+}  // namespace
 
 // A printer context starts as the platform's do: black text on white, opaque.
 PrinterDevice::PrinterDevice(std::unique_ptr<QPrinter> printer)
@@ -69,7 +85,7 @@ int PrinterDevice::EndDoc() {
     if (!m_printerPainter.end() || m_printer->printerState() == QPrinter::Error) return kFailed;
     // Ending the document hands it to CUPS, whose answer the toolkit does not
     // pass on; CUPS keeps it as this thread's last error.
-    if (spooled && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) return kFailed;
+    if (spooled && LastCupsError() > IPP_STATUS_OK_EVENTS_COMPLETE) return kFailed;
     return 1;
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the program on a real X server (Xvfb), as a user would see it:
-# waits for the main window to be mapped, keeps a screenshot, checks that the
+# waits for the main window to be mapped, checks that printing was not set up
+# on the way (CUPS not loaded), keeps a screenshot, checks that the
 # window shows something, presses F1 (the help must be handed to the desktop
 # opener), closes the window with Escape and checks the exit status.
 #
@@ -47,6 +48,11 @@ pid=$!
 window=$(timeout 30 xdotool search --sync --onlyvisible --name "^${caption//./\\.}\$" | head -n 1)
 [ -n "$window" ] || fail "no window titled '$caption' was mapped within 30 s"
 echo "window $window mapped"
+
+# Nothing at start-up looks for printers: CUPS and the toolkit's print
+# plugins come in with File > Stampa... only.
+loaded=$(grep -oE '[^/ ]*(libcups|/printsupport/)[^ ]*' "/proc/$pid/maps" | sort -u | tr '\n' ' ')
+[ -z "$loaded" ] || fail "printing was set up at start-up: $loaded"
 
 # Give the window a moment to paint, then photograph the whole screen.
 sleep 1
