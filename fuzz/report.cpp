@@ -30,6 +30,7 @@ constexpr std::array<std::string_view, 7> kLabels = {
     "Capacit\xE0 ...........  [pF] : ", "Frequenza  ......... [MHz] : ", "Reattanza induttiva  [Ohm] : ",
     "Reattanza capacitiva [Ohm] : ",
 };
+static_assert(std::all_of(kLabels.begin(), kLabels.end(), [](std::string_view label) { return label.size() == 29; }));
 constexpr std::array<int, 7> kFields = {IDC_CORE, IDC_TURNS, IDC_INDUCTANCE, IDC_CAPACITANCE,
                                         IDC_FREQUENCY, IDC_XL, IDC_XC};
 

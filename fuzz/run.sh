@@ -16,7 +16,6 @@ if [ $# -lt 4 ]; then
 fi
 binary=$1 seeds=$2 work=$3 seconds=$4
 shift 4
-here=$(cd "$(dirname "$0")" && pwd)
 name=$(basename "$binary")
 name=${name#fuzz_}
 
@@ -28,7 +27,6 @@ before=$(ls "$work/crashes")
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:${ASAN_OPTIONS:-}
 export UBSAN_OPTIONS=print_stacktrace=1:${UBSAN_OPTIONS:-}
-export LSAN_OPTIONS=suppressions=$here/lsan.supp:print_suppressions=0:${LSAN_OPTIONS:-}
 
 status=0
 "$binary" -max_total_time="$seconds" -timeout=10 -artifact_prefix="$work/crashes/" "$@" "$work/corpus" \
