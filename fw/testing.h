@@ -27,6 +27,13 @@ void StopToolkit();
 inline constexpr int kEndedByTest = -100;
 void WhenModal(std::function<void(CDialog&)> action);
 
+// Creates a dialog's window and initialises it as DoModal does, shows it and
+// returns at once, with no modal run: the window takes calls between the
+// inputs of a fuzz target, which sends one window many inputs. It stays until
+// CloseDialog. Answers false when the dialog has no template.
+bool OpenDialog(CDialog& dialog);
+void CloseDialog(CDialog& dialog);
+
 // Lets the toolkit handle what is pending.
 void ProcessEvents();
 // Every widget the toolkit holds, the framework's windows and the toolkit's

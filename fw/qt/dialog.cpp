@@ -42,8 +42,7 @@ int Scale(int units, int base, int divisor) {
 
 class DialogWidget : public QDialog, public WindowHolder {
 public:
-    DialogWidget(QWidget* owner, CDialog& dialog)
-        : QDialog(owner), WindowHolder(this, Kind::Dialog), m_dialog(dialog) {}
+    explicit DialogWidget(QWidget* owner) : QDialog(owner), WindowHolder(this, Kind::Dialog) {}
     ~DialogWidget() override { DeleteFont(handle()->font); }
 
     QString windowText() const override { return windowTitle(); }
@@ -69,7 +68,6 @@ protected:
 
 private:
     bool handleKey(QKeyEvent* event);
-    CDialog& m_dialog;
 };
 
 // The dialog manager: keys that mean something to the dialog as a whole.
@@ -182,8 +180,8 @@ void Centre(QWidget* widget, QWidget* owner) {
     widget->move(frame.topLeft());
 }
 
-DialogWidget* Create(CDialog& dialog, const DialogTemplate& dt, Window* owner) {
-    auto* widget = new DialogWidget(owner != nullptr ? owner->widget : nullptr, dialog);
+DialogWidget* Create(const DialogTemplate& dt, Window* owner) {
+    auto* widget = new DialogWidget(owner != nullptr ? owner->widget : nullptr);
     Window* window = widget->handle();
     window->style = dt.style;
     window->exStyle = dt.exStyle;
@@ -274,12 +272,13 @@ std::function<void(CDialog&)> TakeModalAction() {
 
 void QueueModalAction(std::function<void(CDialog&)> action) { g_modalActions.push_back(std::move(action)); }
 
-INT_PTR RunModal(CDialog& dialog, UINT templateId, HWND owner) {
-    const DialogTemplate* dt = FindDialog(templateId);
-    if (dt == nullptr) return -1;
-    DialogWidget* widget = Create(dialog, *dt, owner);
-    Window* window = widget->handle();
-    Attach(window, &dialog);
+namespace {
+
+// Creates the dialog's window, attaches the object and initialises it, ready
+// to be shown.
+DialogWidget* Open(CDialog& dialog, const DialogTemplate& dt, Window* owner) {
+    DialogWidget* widget = Create(dt, owner);
+    Attach(widget->handle(), &dialog);
 
     // The first control with a tab stop gets the focus unless the dialog's
     // initialisation answers FALSE.
@@ -302,6 +301,20 @@ INT_PTR RunModal(CDialog& dialog, UINT templateId, HWND owner) {
         }
     }
     Centre(widget, owner != nullptr ? owner->widget : nullptr);
+    return widget;
+}
+
+void Close(DialogWidget* widget) {
+    Attach(widget->handle(), nullptr);
+    delete widget;
+}
+
+}  // namespace
+
+INT_PTR RunModal(CDialog& dialog, UINT templateId, HWND owner) {
+    const DialogTemplate* dt = FindDialog(templateId);
+    if (dt == nullptr) return -1;
+    DialogWidget* widget = Open(dialog, *dt, owner);
 
     if (owner != nullptr) ++owner->modalDisabled;
     widget->setModal(true);
@@ -311,9 +324,20 @@ INT_PTR RunModal(CDialog& dialog, UINT templateId, HWND owner) {
     const int result = widget->exec();
     if (owner != nullptr) --owner->modalDisabled;
 
-    Attach(window, nullptr);
-    delete widget;
+    Close(widget);
     return result;
+}
+
+bool OpenWithoutRun(CDialog& dialog) {
+    const DialogTemplate* dt = FindDialog(dialog.GetTemplateId());
+    if (dt == nullptr) return false;
+    Open(dialog, *dt, nullptr)->show();
+    return true;
+}
+
+void CloseWithoutRun(CDialog& dialog) {
+    if (dialog.m_hWnd == nullptr) return;
+    if (auto* widget = dynamic_cast<DialogWidget*>(dialog.m_hWnd->widget)) Close(widget);
 }
 
 void EndModal(HWND window, int result) {

@@ -155,6 +155,14 @@ void WhenModal(std::function<void(CDialog&)> action) {
     });
 }
 
+bool OpenDialog(CDialog& dialog) {
+    if (!detail::OpenWithoutRun(dialog)) return false;
+    ProcessEvents();
+    return true;
+}
+
+void CloseDialog(CDialog& dialog) { detail::CloseWithoutRun(dialog); }
+
 void ProcessEvents() {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }

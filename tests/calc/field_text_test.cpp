@@ -11,6 +11,9 @@
 
 TEST(FieldText, ReadsTheLongestLeadingNumber) {
     constexpr double kInf = std::numeric_limits<double>::infinity();
+    constexpr double kMax = std::numeric_limits<double>::max();
+    constexpr double kTiniest = std::numeric_limits<double>::denorm_min();
+    constexpr double kLargestSubnormal = std::numeric_limits<double>::min() - kTiniest;
     struct Row {
         const char* text;
         double value;
@@ -48,10 +51,24 @@ TEST(FieldText, ReadsTheLongestLeadingNumber) {
         {"1e-999", 0.0},
         {"0.0000000001e-400", 0.0},
         {"123456789012345678901234567890", 123456789012345678901234567890.0},
+        // The ends of the range, correctly rounded: subnormals are numbers too,
+        // and a result too small even for them keeps its sign.
+        {"-0", -0.0},
+        {"-1e-999", -0.0},
+        {"4.9e-324", kTiniest},
+        {"-4.9e-324", -kTiniest},
+        {"2.4703282292062327e-324", 0.0},  // below half the tiniest
+        {"2.4703282292062328e-324", kTiniest},
+        {"2.2250738585072009e-308", kLargestSubnormal},
+        {"1.5d-320", 1.5e-320},
+        {"1.7976931348623157e308", kMax},
+        {"1.7976931348623159e308", kInf},  // past the half-way point to 2^1024
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string("text \"") + row.text + "\"");
-        EXPECT_EQ(calc::ReadReal(row.text), row.value);
+        const double value = calc::ReadReal(row.text);
+        EXPECT_EQ(value, row.value);
+        EXPECT_EQ(std::signbit(value), std::signbit(row.value));
     }
 }
 

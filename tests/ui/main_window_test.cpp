@@ -40,6 +40,27 @@ TEST(MainWindow, StartsWithTheFirstMixAndEmptyFields) {
     EXPECT_EQ(AfxGetMainWnd(), nullptr);
 }
 
+// The fuzz targets keep one window open without a modal run: it starts as a
+// modal run would start it, takes calls until it is closed, and closing it
+// leaves nothing behind.
+TEST(MainWindow, OpensWithoutAModalRunAndCloses) {
+    CCoilDialog dialog;
+    ASSERT_TRUE(fw::testing::OpenDialog(dialog));
+    ASSERT_NE(dialog.m_hWnd, nullptr);
+    EXPECT_TRUE(dialog.IsWindowVisible());
+    EXPECT_EQ(static_cast<CComboBox*>(dialog.GetDlgItem(IDC_MIX))->GetCurSel(), 0);
+    EXPECT_EQ(Text(dialog, IDC_CORE), "T-130-0  ");
+    dialog.SetDlgItemText(IDC_TURNS, "17");
+    EXPECT_EQ(Text(dialog, IDC_TURNS), "17");
+    fw::testing::CloseDialog(dialog);
+    EXPECT_EQ(dialog.m_hWnd, nullptr);
+    fw::testing::CloseDialog(dialog);  // closing a closed window does nothing
+
+    // A modal run afterwards starts afresh.
+    EXPECT_EQ(RunMainWindow([](CCoilDialog& running) { EXPECT_EQ(Text(running, IDC_TURNS), ""); }),
+              fw::testing::kEndedByTest);
+}
+
 TEST(MainWindow, LayoutKeepsTheTemplatesProportions) {
     struct Control {
         int id;
