@@ -54,6 +54,9 @@ void ReplaceText(HWND edit, std::string_view text);
 // Sets a window's text from UTF-8 in one step, as a paste would, with
 // characters that Windows-1252 lacks.
 void SetTextUtf8(HWND window, std::string_view text);
+// Puts `text` (UTF-8) on the clipboard and pastes it into an edit field with
+// Ctrl+V, where its cursor or selection is.
+void PasteUtf8(HWND edit, std::string_view text);
 // Asks a top-level window to close, as its close box does.
 void RequestClose(HWND window);
 void Click(HWND window);

@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionFrame>
+#include <QValidator>
 
+#include <algorithm>
 #include <limits>
 
 #include "fw/app.h"
@@ -129,11 +131,54 @@ void StaticWidget::mousePressEvent(QMouseEvent* event) {
     Dispatch(handle(), WM_LBUTTONDOWN, 0x0001, MAKELPARAM(static_cast<WORD>(p.x()), static_cast<WORD>(p.y())));
 }
 
+// What the user pastes or drops into a one-line field counts up to its first
+// line break, as in the platform's one-line edit: a cell copied from a
+// spreadsheet brings "30\r\n" and gives 30. The program's own texts are set
+// whole.
+class OneLineInput : public QValidator {
+public:
+    explicit OneLineInput(QObject* parent) : QValidator(parent) {}
+    QString before;        // the text before this change
+    bool setting = false;  // the program is setting the text
+
+    State validate(QString& input, int& pos) const override {
+        if (setting) return Acceptable;
+        // The part that changed: what lies between the unchanged start and end.
+        const qsizetype shorter = std::min(input.size(), before.size());
+        qsizetype head = 0;
+        while (head < shorter && input[head] == before[head]) ++head;
+        qsizetype tail = 0;
+        while (tail < shorter - head && input[input.size() - 1 - tail] == before[before.size() - 1 - tail]) ++tail;
+        const QStringView inserted = QStringView(input).mid(head, input.size() - head - tail);
+        qsizetype lineEnd = 0;
+        while (lineEnd < inserted.size() && inserted[lineEnd] != u'\r' && inserted[lineEnd] != u'\n') ++lineEnd;
+        if (lineEnd == inserted.size()) return Acceptable;
+        QString kept = input.left(head);
+        kept += inserted.left(lineEnd);
+        kept += input.right(tail);
+        input = kept;
+        pos = static_cast<int>(head + lineEnd);
+        return Acceptable;
+    }
+};
+
 class EditWidget : public QLineEdit, public WindowHolder {
 public:
-    explicit EditWidget(QWidget* parent) : QLineEdit(parent), WindowHolder(this, Kind::Edit) {}
+    explicit EditWidget(QWidget* parent)
+        : QLineEdit(parent), WindowHolder(this, Kind::Edit), m_input(new OneLineInput(this)) {
+        setValidator(m_input);
+        QObject::connect(this, &QLineEdit::textChanged, this, [this](const QString& now) { m_input->before = now; });
+    }
     QString windowText() const override { return text(); }
-    void setWindowText(const QString& text) override { setText(text); }
+    void setWindowText(const QString& text) override {
+        m_input->setting = true;
+        setText(text);
+        m_input->setting = false;
+        m_input->before = text;
+    }
+
+private:
+    OneLineInput* m_input;
 };
 
 class ButtonWidget : public QPushButton, public WindowHolder {

@@ -216,6 +216,12 @@ void SetTextUtf8(HWND window, std::string_view text) {
     if (holder != nullptr) holder->setWindowText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
+void PasteUtf8(HWND edit, std::string_view text) {
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    QTest::keyClick(edit->widget, Qt::Key_V, Qt::ControlModifier);
+    ProcessEvents();
+}
+
 void RequestClose(HWND window) {
     window->widget->close();
     ProcessEvents();

@@ -46,3 +46,38 @@ TEST(FieldBytes, CharactersFromTheDesktopBecomeTheirWindows1252Byte) {
         dialog.EndDialog(IDCANCEL);
     });
 }
+
+TEST(FieldBytes, PastedTextCountsUpToItsFirstLineBreak) {
+    using fw::testing::Key;
+    struct Case {
+        const char* name;
+        const char* before;  // set by the program
+        Key cursor;          // where the paste goes
+        const char* pasted;  // UTF-8
+        std::string after;
+    };
+    const Case cases[] = {
+        {"a spreadsheet cell", "", Key::End, "30\r\n", "30"},
+        {"at the end, the second line dropped", "1.5", Key::End, " uH\nmore", "1.5 uH"},
+        {"at the start, the rest of the field kept", "12", Key::Home, "3\n4", "312"},
+        {"a line break first: nothing", "8", Key::End, "\r\n7", "8"},
+        {"no line break: all of it, tab included", "ab", Key::End, "\tc \xC2\xB5H", "ab\tc \xB5H"},
+    };
+    RunMainWindow([&](CCoilDialog& dialog) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            dialog.SetDlgItemText(IDC_FREQUENCY, c.before);
+            fw::testing::Click(Item(dialog, IDC_FREQUENCY));
+            fw::testing::PressKey(c.cursor);
+            fw::testing::PasteUtf8(Item(dialog, IDC_FREQUENCY), c.pasted);
+            EXPECT_EQ(Text(dialog, IDC_FREQUENCY), c.after);
+        }
+        // The program's own text keeps its line break, also once the user types on.
+        dialog.SetDlgItemText(IDC_FREQUENCY, "a\r\nb");
+        fw::testing::Click(Item(dialog, IDC_FREQUENCY));
+        fw::testing::PressKey(Key::End);
+        fw::testing::TypeText("c");
+        EXPECT_EQ(Text(dialog, IDC_FREQUENCY), "a\r\nbc");
+        dialog.EndDialog(IDCANCEL);
+    });
+}
