@@ -19,6 +19,7 @@
 #include "fuzz/main_window.h"
 #include "fuzz/support.h"
 #include "fw/recording_device.h"
+#include "tests/support/mix_list_request.h"
 
 namespace {
 
@@ -80,15 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CDC::FromHandle(&dc)->SetBkColor(kBkColour);
     dc.calls.clear();
 
-    DRAWITEMSTRUCT dis;
-    dis.CtlType = ODT_COMBOBOX;
-    dis.CtlID = IDC_MIX;
-    dis.itemID = static_cast<UINT>(item);
-    dis.itemAction = ODA_DRAWENTIRE;
-    dis.itemState = state;
-    dis.hwndItem = list->m_hWnd;
-    dis.hDC = &dc;
-    dis.rcItem = kRect;
+    DRAWITEMSTRUCT dis = kalvex_test::MixListDrawRequest(list->m_hWnd, item, state, &dc, kRect);
     const LRESULT drawn = dialog.SendMessage(WM_DRAWITEM, IDC_MIX, reinterpret_cast<LPARAM>(&dis));
 
     const auto failed = [&](const std::string& what) {

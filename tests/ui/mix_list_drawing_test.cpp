@@ -7,6 +7,7 @@
 
 #include "catalogue/catalogue.h"
 #include "fw/recording_device.h"
+#include "tests/support/mix_list_request.h"
 #include "tests/ui/main_window.h"
 
 using fw::DeviceCall;
@@ -56,15 +57,7 @@ std::vector<std::string> Draw(CCoilDialog& dialog, int item, UINT state) {
     CDC::FromHandle(&dc)->SetBkColor(0x654321);
     dc.calls.clear();
 
-    DRAWITEMSTRUCT dis;
-    dis.CtlType = ODT_COMBOBOX;
-    dis.CtlID = IDC_MIX;
-    dis.itemID = static_cast<UINT>(item);
-    dis.itemAction = ODA_DRAWENTIRE;
-    dis.itemState = state;
-    dis.hwndItem = Item(dialog, IDC_MIX);
-    dis.hDC = &dc;
-    dis.rcItem = kRect;
+    DRAWITEMSTRUCT dis = kalvex_test::MixListDrawRequest(Item(dialog, IDC_MIX), item, state, &dc, kRect);
     EXPECT_EQ(dialog.SendMessage(WM_DRAWITEM, IDC_MIX, reinterpret_cast<LPARAM>(&dis)), TRUE);
 
     EXPECT_EQ(dc.SavedDepth(), 0);
