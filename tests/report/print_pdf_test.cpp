@@ -81,15 +81,22 @@ void FillForm(CCoilDialog& dialog) {
     dialog.SetDlgItemText(IDC_XC, "209.995");
 }
 
-}  // namespace
-
-TEST(PrintingToPdf, ThePageShowsTheReportInTwelvePointFixedPitch) {
-    const std::string pdf = TempPath("report.pdf");
+// Prints the filled form from the main window on a PDF printer named "PDF"
+// that writes `pdf`.
+kalvex_test::Printout PrintToPdf(const std::string& pdf) {
     fw::testing::FakeDesktop desktop;
     desktop.printer = [&] { return fw::testing::PdfPrinter(pdf); };
     desktop.printerName = "PDF";
     kalvex_test::Printout out;
     kalvex_test::PrintFromMainWindow(desktop, out, FillForm);
+    return out;
+}
+
+}  // namespace
+
+TEST(PrintingToPdf, ThePageShowsTheReportInTwelvePointFixedPitch) {
+    const std::string pdf = TempPath("report.pdf");
+    const kalvex_test::Printout out = PrintToPdf(pdf);
     ASSERT_EQ(out.boxes.size(), 1u);
     EXPECT_EQ(out.boxes[0].text, "Stampato su\n\nPDF");
 
@@ -119,11 +126,7 @@ TEST(PrintingToPdf, ThePageShowsTheReportInTwelvePointFixedPitch) {
 TEST(PrintingToPdf, APrinterThatCannotBeginIsReportedInsteadOfConfirmed) {
     const std::string pdf = "/nonexistent-kalvex-folder/report.pdf";
     ASSERT_FALSE(std::filesystem::exists(std::filesystem::path(pdf).parent_path()));
-    fw::testing::FakeDesktop desktop;
-    desktop.printer = [&] { return fw::testing::PdfPrinter(pdf); };
-    desktop.printerName = "PDF";
-    kalvex_test::Printout out;
-    kalvex_test::PrintFromMainWindow(desktop, out, FillForm);
+    const kalvex_test::Printout out = PrintToPdf(pdf);
     ASSERT_EQ(out.boxes.size(), 1u);
     EXPECT_EQ(out.boxes[0].text, "Impossibile stampare su\n\nPDF");
     EXPECT_EQ(out.boxes[0].type, MB_ICONSTOP);
