@@ -17,13 +17,9 @@ CWinApp::~CWinApp() {
     if (g_app == this) g_app = nullptr;
 }
 
-const fw::MessageMap* CWinApp::GetThisMessageMap() {
-    static constexpr auto kEntries = std::to_array<fw::MessageMapEntry>({
-        fw::OnCommand<&CWinApp::OnAppExit>(ID_APP_EXIT),
-    });
-    static constexpr fw::MessageMap kMap{&CCmdTarget::GetThisMessageMap, kEntries};
-    return &kMap;
-}
+constinit const fw::RoutingTable CWinApp::kRoutes = fw::Routes({
+    fw::OnCommand<&CWinApp::OnAppExit>(ID_APP_EXIT),
+});
 
 BOOL CWinApp::InitInstance() { return TRUE; }
 int CWinApp::ExitInstance() { return 0; }

@@ -3,8 +3,14 @@
 
 #include "fw/wnd.h"
 
-class CWinApp : public CCmdTarget {
+namespace fw {
+struct ResourceTable;
+}
+
+class CWinApp : public fw::Routed<CWinApp, CCmdTarget> {
 public:
+    static const fw::RoutingTable kRoutes;
+
     // The one application object registers itself; its name is the program
     // file's name without directory and extension unless one is given.
     explicit CWinApp(const char* pszAppName = nullptr);
@@ -20,13 +26,11 @@ public:
 
     CWnd* m_pMainWnd = nullptr;
     const char* m_pszAppName = nullptr;
+    // The program's templates, menus and pictures; none until it gives them.
+    const fw::ResourceTable* m_pResources = nullptr;
 
     // Command 57665: asks the main window to close.
     void OnAppExit();
-
-protected:
-    static const fw::MessageMap* GetThisMessageMap();
-    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
 };
 
 // Dialogs may host ActiveX controls; none are used here, so this does nothing.

@@ -5,11 +5,7 @@
 
 struct DRAWITEMSTRUCT;
 
-class CStatic : public CWnd {
-protected:
-    static const fw::MessageMap* GetThisMessageMap();
-    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
-};
+class CStatic : public CWnd {};
 
 // A drop-down list.
 class CComboBox : public CWnd {
@@ -27,7 +23,5 @@ public:
     virtual void DrawItem(DRAWITEMSTRUCT* pDrawItemStruct);
 
 protected:
-    static const fw::MessageMap* GetThisMessageMap();
-    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };

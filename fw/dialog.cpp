@@ -12,14 +12,10 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate
 
 CDialog::~CDialog() = default;
 
-const fw::MessageMap* CDialog::GetThisMessageMap() {
-    static constexpr auto kEntries = std::to_array<fw::MessageMapEntry>({
-        fw::OnCommand<&CDialog::OnOK>(IDOK),
-        fw::OnCommand<&CDialog::OnCancel>(IDCANCEL),
-    });
-    static constexpr fw::MessageMap kMap{&CWnd::GetThisMessageMap, kEntries};
-    return &kMap;
-}
+constinit const fw::RoutingTable CDialog::kRoutes = fw::Routes({
+    fw::OnCommand<&CDialog::OnOK>(IDOK),
+    fw::OnCommand<&CDialog::OnCancel>(IDCANCEL),
+});
 
 INT_PTR CDialog::DoModal() {
     // A dialog opened without a parent belongs to the main window.

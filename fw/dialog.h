@@ -14,8 +14,10 @@ public:
 // Attaches `control` to the dialog's item `nIDC` the first time it runs.
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& control);
 
-class CDialog : public CWnd {
+class CDialog : public fw::Routed<CDialog, CWnd> {
 public:
+    static const fw::RoutingTable kRoutes;
+
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     ~CDialog() override;
 
@@ -35,8 +37,6 @@ public:
     UINT GetTemplateId() const { return m_nIDTemplate; }
 
 protected:
-    static const fw::MessageMap* GetThisMessageMap();
-    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
     virtual void DoDataExchange(CDataExchange* pDX);
 
 private:

@@ -27,7 +27,7 @@ struct MessageMapEntry {
 };
 
 struct MessageMap {
-    const MessageMap* (*base)();  // the base class's table, or nullptr
+    const MessageMap* base;  // the base class's table, or nullptr
     std::span<const MessageMapEntry> entries;
 };
 
@@ -163,10 +163,9 @@ constexpr MessageMapEntry OnLButtonDown() {
 }
 
 // True when no two entries answer the same message, code and id.
-template <std::size_t N>
-constexpr bool NoRepeatedEntries(const std::array<MessageMapEntry, N>& entries) {
-    for (std::size_t i = 0; i < N; ++i) {
-        for (std::size_t j = i + 1; j < N; ++j) {
+constexpr bool NoRepeatedEntries(std::span<const MessageMapEntry> entries) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        for (std::size_t j = i + 1; j < entries.size(); ++j) {
             if (entries[i].message == entries[j].message && entries[i].code == entries[j].code &&
                 entries[i].id == entries[j].id) {
                 return false;
@@ -175,5 +174,43 @@ constexpr bool NoRepeatedEntries(const std::array<MessageMapEntry, N>& entries) 
     }
     return true;
 }
+
+// A class's own routing table: constant entries, checked when compiled.
+struct RoutingTable {
+    static constexpr std::size_t kCapacity = 24;
+    std::array<MessageMapEntry, kCapacity> items{};
+    std::size_t count = 0;
+    constexpr std::span<const MessageMapEntry> entries() const { return {items.data(), count}; }
+};
+
+// Makes a routing table from its entries, written in place:
+//     const fw::RoutingTable CMyDialog::kRoutes = fw::Routes({ fw::OnCommand<...>(...), ... });
+// Two entries for the same message, code and id, or more than a table
+// holds, do not compile.
+template <std::size_t N>
+consteval RoutingTable Routes(const MessageMapEntry (&entries)[N]) {
+    if (N > RoutingTable::kCapacity) throw "more routing entries than a table holds";
+    if (!NoRepeatedEntries(entries)) throw "two routing entries answer the same message, code and id";
+    RoutingTable table;
+    for (std::size_t i = 0; i < N; ++i) table.items[i] = entries[i];
+    table.count = N;
+    return table;
+}
+
+// The base of a class that routes messages of its own: `Self` declares
+//     static const fw::RoutingTable kRoutes;
+// and defines it with fw::Routes; its table is searched before its base's.
+// A class without routes of its own derives from its base directly.
+template <class Self, class Base>
+class Routed : public Base {
+public:
+    using Base::Base;
+
+protected:
+    const MessageMap* GetMessageMap() const override {
+        static const MessageMap map{Base::GetMessageMap(), Self::kRoutes.entries()};
+        return &map;
+    }
+};
 
 }  // namespace fw

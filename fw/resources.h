@@ -1,5 +1,6 @@
 // Resources as data: dialog templates, menus, icons and cursors. The program
-// defines its table (ProgramResources); the framework looks things up in it.
+// hands its table to the application object (CWinApp::m_pResources); the
+// framework looks things up in it.
 #pragma once
 
 #include <span>
@@ -63,9 +64,8 @@ struct ResourceTable {
     std::span<const ImageTemplate* const> cursors;
 };
 
-// Defined by the program.
-const ResourceTable& ProgramResources();
-
+// Lookups in the application object's table; nullptr when it has none or
+// holds no resource of that id.
 const DialogTemplate* FindDialog(UINT id);
 const MenuTemplate* FindMenu(UINT id);
 const ImageTemplate* FindIcon(UINT id);

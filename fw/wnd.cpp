@@ -19,13 +19,13 @@ thread_local const CurrentMessage* g_current = nullptr;
 
 // --- command targets ------------------------------------------------------
 
-const fw::MessageMap* CCmdTarget::GetThisMessageMap() {
+const fw::MessageMap* CCmdTarget::GetMessageMap() const {
     static constexpr fw::MessageMap kMap{nullptr, {}};
     return &kMap;
 }
 
 const fw::MessageMapEntry* CCmdTarget::FindEntry(UINT message, UINT code, UINT id) const {
-    for (const fw::MessageMap* map = GetMessageMap(); map != nullptr; map = map->base ? map->base() : nullptr) {
+    for (const fw::MessageMap* map = GetMessageMap(); map != nullptr; map = map->base) {
         for (const fw::MessageMapEntry& entry : map->entries) {
             if (entry.message != message) continue;
             if (message == WM_COMMAND && (entry.code != code || entry.id != id)) continue;
@@ -59,13 +59,9 @@ CWnd::~CWnd() {
     if (m_hWnd != nullptr && fw::detail::AttachedTo(m_hWnd) == this) DestroyWindow();
 }
 
-const fw::MessageMap* CWnd::GetThisMessageMap() {
-    static constexpr auto kEntries = std::to_array<fw::MessageMapEntry>({
-        fw::OnHelpInfo<&CWnd::OnHelpInfo>(),
-    });
-    static constexpr fw::MessageMap kMap{&CCmdTarget::GetThisMessageMap, kEntries};
-    return &kMap;
-}
+constinit const fw::RoutingTable CWnd::kRoutes = fw::Routes({
+    fw::OnHelpInfo<&CWnd::OnHelpInfo>(),
+});
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
     if (hWnd == nullptr) return nullptr;

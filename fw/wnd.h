@@ -30,13 +30,16 @@ public:
     virtual BOOL OnCmdMsg(UINT nID, UINT nCode);
 
 protected:
-    static const fw::MessageMap* GetThisMessageMap();
-    virtual const fw::MessageMap* GetMessageMap() const { return GetThisMessageMap(); }
+    // The routing table searched first: a class with routes of its own
+    // answers its own, chained to its base's (see fw::Routed).
+    virtual const fw::MessageMap* GetMessageMap() const;
     const fw::MessageMapEntry* FindEntry(UINT message, UINT code, UINT id) const;
 };
 
-class CWnd : public CCmdTarget {
+class CWnd : public fw::Routed<CWnd, CCmdTarget> {
 public:
+    static const fw::RoutingTable kRoutes;
+
     CWnd() = default;
     // Destroys the window if it is still attached.
     ~CWnd() override;
@@ -94,9 +97,6 @@ public:
     void Invalidate();
 
 protected:
-    static const fw::MessageMap* GetThisMessageMap();
-    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
-
     // Dispatch: routing table first, then (for a child's own requests) the child.
     virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);

@@ -7,12 +7,6 @@ CAboutDialog::CAboutDialog() : CDialog(IDD_ABOUTBOX) {}
 // The labels go in reverse order: maker, home page, mail.
 CAboutDialog::~CAboutDialog() = default;
 
-// OK, Escape and the close box end the box through the dialog's own handling.
-const fw::MessageMap* CAboutDialog::GetThisMessageMap() {
-    static constexpr fw::MessageMap kMap{&CDialog::GetThisMessageMap, {}};
-    return &kMap;
-}
-
 void CAboutDialog::DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchange(pDX); }
 
 BOOL CAboutDialog::OnInitDialog() {

@@ -4,15 +4,14 @@
 #include "fw/dialog.h"
 #include "ui/link_label.h"
 
+// It routes no message of its own: OK, Escape and the close box end it
+// through the dialog's own handling.
 class CAboutDialog : public CDialog {
 public:
     CAboutDialog();
     ~CAboutDialog() override;
 
 protected:
-    static const fw::MessageMap* GetThisMessageMap();
-    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
-
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
 

@@ -2,14 +2,13 @@
 
 #include "ui/coil_dialog.h"
 #include "ui/help.h"
+#include "ui/resources.h"
 
-const fw::MessageMap* CCoilApp::GetThisMessageMap() {
-    static constexpr auto kEntries = std::to_array<fw::MessageMapEntry>({
-        fw::OnCommand<&ShowHelp>(ID_HELP),
-    });
-    static constexpr fw::MessageMap kMap{&CWinApp::GetThisMessageMap, kEntries};
-    return &kMap;
-}
+CCoilApp::CCoilApp() { m_pResources = &ProgramResources(); }
+
+constinit const fw::RoutingTable CCoilApp::kRoutes = fw::Routes({
+    fw::OnCommand<&ShowHelp>(ID_HELP),
+});
 
 BOOL CCoilApp::InitInstance() {
     AfxEnableControlContainer();

@@ -3,16 +3,15 @@
 
 #include "fw/app.h"
 
-class CCoilApp : public CWinApp {
+class CCoilApp : public fw::Routed<CCoilApp, CWinApp> {
 public:
-    CCoilApp() = default;
+    static const fw::RoutingTable kRoutes;
+
+    // Hands the program's resources to the framework.
+    CCoilApp();
     ~CCoilApp() override = default;
 
     // Shows the main window modally; answers FALSE, so that the program ends
     // when the window closes.
     BOOL InitInstance() override;
-
-protected:
-    static const fw::MessageMap* GetThisMessageMap();
-    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
 };

@@ -24,17 +24,12 @@ CLinkLabel::~CLinkLabel() {
     m_underlineFont.DeleteObject();
 }
 
-const fw::MessageMap* CLinkLabel::GetThisMessageMap() {
-    static constexpr auto kEntries = std::to_array<fw::MessageMapEntry>({
-        fw::OnCtlColorReflect<&CLinkLabel::CtlColor>(),
-        fw::OnNcHitTest<&CLinkLabel::OnNcHitTest>(),
-        fw::OnSetCursor<&CLinkLabel::OnSetCursor>(),
-        fw::OnLButtonDown<&CLinkLabel::OnLButtonDown>(),
-    });
-    static_assert(fw::NoRepeatedEntries(kEntries));
-    static constexpr fw::MessageMap kMap{&CStatic::GetThisMessageMap, kEntries};
-    return &kMap;
-}
+constinit const fw::RoutingTable CLinkLabel::kRoutes = fw::Routes({
+    fw::OnCtlColorReflect<&CLinkLabel::CtlColor>(),
+    fw::OnNcHitTest<&CLinkLabel::OnNcHitTest>(),
+    fw::OnSetCursor<&CLinkLabel::OnSetCursor>(),
+    fw::OnLButtonDown<&CLinkLabel::OnLButtonDown>(),
+});
 
 HBRUSH CLinkLabel::CtlColor(CDC* pDC, UINT) {
     // Only a plain text (left, centred or right-aligned) looks like a link;

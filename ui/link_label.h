@@ -6,17 +6,16 @@
 #include "fw/controls.h"
 #include "fw/gdi.h"
 
-class CLinkLabel : public CStatic {
+class CLinkLabel : public fw::Routed<CLinkLabel, CStatic> {
 public:
+    static const fw::RoutingTable kRoutes;
+
     // Loads the link cursor; the label works once attached to a static text.
     CLinkLabel();
     // Releases the cursor and the underlined font.
     ~CLinkLabel() override;
 
 protected:
-    static const fw::MessageMap* GetThisMessageMap();
-    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
-
     HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
     LRESULT OnNcHitTest(CPoint point);
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);

@@ -31,11 +31,6 @@ std::array<std::string_view, 4> SplitFields(std::string_view text) {
 
 CMixComboBox::~CMixComboBox() = default;
 
-const fw::MessageMap* CMixComboBox::GetThisMessageMap() {
-    static constexpr fw::MessageMap kMap{&CComboBox::GetThisMessageMap, {}};
-    return &kMap;
-}
-
 // Paints the four fields of a row one after another, each in its own colour,
 // in the font the list was given; a fixed-pitch font lines them up in columns.
 void CMixComboBox::DrawItem(LPDRAWITEMSTRUCT pDrawItemStruct) {

@@ -11,8 +11,4 @@ public:
     ~CMixComboBox() override;
 
     void DrawItem(LPDRAWITEMSTRUCT pDrawItemStruct) override;
-
-protected:
-    static const fw::MessageMap* GetThisMessageMap();
-    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
 };

@@ -3,7 +3,8 @@
 // pictures.
 #include <array>
 
-#include "fw/resources.h"
+#include "ui/resources.h"
+
 #include "ui/images.h"
 #include "ui/resource_ids.h"
 
@@ -105,7 +106,7 @@ constexpr std::array<const fw::ImageTemplate*, 1> kCursors = {&kLinkCursor};
 
 }  // namespace
 
-const fw::ResourceTable& fw::ProgramResources() {
-    static constexpr ResourceTable kTable{kDialogs, kMenus, kIcons, kCursors};
+const fw::ResourceTable& ProgramResources() {
+    static constexpr fw::ResourceTable kTable{kDialogs, kMenus, kIcons, kCursors};
     return kTable;
 }

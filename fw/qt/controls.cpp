@@ -251,16 +251,6 @@ using fw::detail::ToQt;
 
 // --- control wrappers ----------------------------------------------------------
 
-const fw::MessageMap* CStatic::GetThisMessageMap() {
-    static constexpr fw::MessageMap kMap{&CWnd::GetThisMessageMap, {}};
-    return &kMap;
-}
-
-const fw::MessageMap* CComboBox::GetThisMessageMap() {
-    static constexpr fw::MessageMap kMap{&CWnd::GetThisMessageMap, {}};
-    return &kMap;
-}
-
 namespace {
 QComboBox* ComboOf(HWND window) {
     return window != nullptr ? qobject_cast<QComboBox*>(window->widget) : nullptr;

@@ -6,23 +6,35 @@
 
 namespace {
 
-class CHandlesOne : public CWnd {
+class CHandlesOne : public fw::Routed<CHandlesOne, CWnd> {
 public:
+    static const fw::RoutingTable kRoutes;
     int own = 0;
-
-protected:
-    static const fw::MessageMap* GetThisMessageMap() {
-        static constexpr auto kEntries = std::to_array<fw::MessageMapEntry>({
-            fw::OnCommand<&CHandlesOne::OnOwn>(0xEFFF),
-        });
-        static constexpr fw::MessageMap kMap{&CWnd::GetThisMessageMap, kEntries};
-        return &kMap;
-    }
-    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
 
 private:
     void OnOwn() { ++own; }
 };
+
+constinit const fw::RoutingTable CHandlesOne::kRoutes = fw::Routes({
+    fw::OnCommand<&CHandlesOne::OnOwn>(0xEFFF),
+});
+
+// Routes nothing of its own: its base's table answers.
+class CHandlesNone : public CHandlesOne {};
+
+// Its own table first, then its base's.
+class CHandlesTwo : public fw::Routed<CHandlesTwo, CHandlesOne> {
+public:
+    static const fw::RoutingTable kRoutes;
+    int second = 0;
+
+private:
+    void OnSecond() { ++second; }
+};
+
+constinit const fw::RoutingTable CHandlesTwo::kRoutes = fw::Routes({
+    fw::OnCommand<&CHandlesTwo::OnSecond>(0xEFFE),
+});
 
 }  // namespace
 
@@ -59,7 +71,24 @@ TEST(Routing, TheWindowsOwnTableComesFirst) {
     EXPECT_TRUE(theTestApp.ran.empty());
 }
 
-// A table that answers one notification twice is caught when it compiles.
+TEST(Routing, AClassWithoutRoutesUsesItsBasesAndADerivedTableChainsToItsBase) {
+    theTestApp.ran.clear();
+    CHandlesNone none;
+    EXPECT_TRUE(none.OnCmdMsg(0xEFFF, 0));
+    EXPECT_EQ(none.own, 1);
+
+    CHandlesTwo two;
+    EXPECT_TRUE(two.OnCmdMsg(0xEFFE, 0));
+    EXPECT_TRUE(two.OnCmdMsg(0xEFFF, 0));
+    EXPECT_EQ(two.second, 1);
+    EXPECT_EQ(two.own, 1);
+    // Past both tables: the application.
+    EXPECT_TRUE(two.OnCmdMsg(0x8000, 0));
+    EXPECT_EQ(theTestApp.ran, std::vector<std::string>{"lowest"});
+}
+
+// A table that answers one notification twice is caught when it compiles
+// (fw::Routes refuses it).
 constexpr std::array<fw::MessageMapEntry, 2> kRepeated = {fw::Ignore(EN_CHANGE, 7), fw::Ignore(EN_CHANGE, 7)};
 constexpr std::array<fw::MessageMapEntry, 2> kDistinct = {fw::Ignore(EN_CHANGE, 7), fw::Ignore(BN_CLICKED, 7)};
 static_assert(!fw::NoRepeatedEntries(kRepeated));

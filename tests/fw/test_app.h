@@ -6,13 +6,10 @@
 #include "fw/app.h"
 
 // Records which of its commands ran.
-class CTestApp : public CWinApp {
+class CTestApp : public fw::Routed<CTestApp, CWinApp> {
 public:
+    static const fw::RoutingTable kRoutes;
     std::vector<std::string> ran;
-
-protected:
-    static const fw::MessageMap* GetThisMessageMap();
-    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
 
 private:
     void OnLowest() { ran.emplace_back("lowest"); }
