@@ -1,10 +1,11 @@
-// File > "Stampa...": the report on a printer the user picks, one printed
-// line per report line.
+#include "report/print_report.h"
+
 #include "fw/desktop.h"
 #include "report/print_job.h"
-#include "ui/coil_dialog.h"
 
-void CCoilDialog::PrintReport() {
+namespace report {
+
+void PrintOnChosenPrinter(const std::function<CString()>& compose) {
     CPrintJob job;
     if (!job.SelectPrinter()) return;
 
@@ -18,7 +19,7 @@ void CCoilDialog::PrintReport() {
 
     // Every piece between line feeds is a line, the empty ones too: the
     // report's empty second line and the empty piece after its last line feed.
-    const CString report = BuildReport();
+    const CString report = compose();
     int start = 0;
     for (int end = report.Find('\n', start); end >= 0; end = report.Find('\n', start)) {
         job.PrintLine(report.Mid(start, end - start));
@@ -32,3 +33,5 @@ void CCoilDialog::PrintReport() {
     }
     AfxMessageBox(CString("Stampato su\n\n") + job.GetPrinterName(), MB_ICONINFORMATION);
 }
+
+}  // namespace report

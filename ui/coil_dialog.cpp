@@ -5,36 +5,31 @@
 #include "ui/about_dialog.h"
 #include "ui/help.h"
 
-CCoilDialog::CCoilDialog(CWnd* pParent) : CDialog(IDD_MAIN, pParent), m_hIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)) {}
+CCoilDialog::CCoilDialog(CWnd* pParent) : Routed(IDD_MAIN, pParent), m_hIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)) {}
 
 CCoilDialog::~CCoilDialog() = default;
 
-const fw::MessageMap* CCoilDialog::GetThisMessageMap() {
-    static constexpr auto kEntries = std::to_array<fw::MessageMapEntry>({
-        fw::OnSysCommand<&CCoilDialog::OnSysCommand>(),
-        fw::OnPaint<&CCoilDialog::OnPaint>(),
-        fw::OnQueryDragIcon<&CCoilDialog::OnQueryDragIcon>(),
-        fw::OnNotify<&CCoilDialog::CalcInductanceFromFC>(BN_CLICKED, IDC_CALC_L_FROM_FC),
-        fw::Ignore(EN_CHANGE, IDC_TURNS),
-        fw::Ignore(EN_CHANGE, IDC_INDUCTANCE),
-        fw::Ignore(CBN_SELENDOK, IDC_CORE),
-        fw::Ignore(EN_CHANGE, IDC_CAPACITANCE),
-        fw::OnNotify<&CCoilDialog::CalcCapacitanceFromFL>(BN_CLICKED, IDC_CALC_C_FROM_FL),
-        fw::OnCommand<&ShowHelp>(ID_HELP_CONTENTS),
-        fw::OnNotify<&CCoilDialog::FillCoreList>(CBN_SELENDOK, IDC_MIX),
-        fw::OnNotify<&CCoilDialog::CalcFrequency>(BN_CLICKED, IDC_CALC_F),
-        fw::OnNotify<&CCoilDialog::CalcInductance>(BN_CLICKED, IDC_CALC_L),
-        fw::OnNotify<&CCoilDialog::CalcTurns>(BN_CLICKED, IDC_CALC_N),
-        fw::Ignore(EN_CHANGE, IDC_FREQUENCY),
-        fw::OnCommand<&CCoilDialog::ShowAbout>(ID_APP_ABOUT),
-        fw::OnCommand<&CCoilDialog::SaveReport>(ID_FILE_SAVE),
-        fw::OnCommand<&CCoilDialog::PrintReport>(ID_FILE_PRINT),
-        fw::OnNotify<&CCoilDialog::CalcReactances>(BN_CLICKED, IDC_CALC_X),
-    });
-    static_assert(fw::NoRepeatedEntries(kEntries));
-    static constexpr fw::MessageMap kMap{&CDialog::GetThisMessageMap, kEntries};
-    return &kMap;
-}
+constinit const fw::RoutingTable CCoilDialog::kRoutes = fw::Routes({
+    fw::OnSysCommand<&CCoilDialog::OnSysCommand>(),
+    fw::OnPaint<&CCoilDialog::OnPaint>(),
+    fw::OnQueryDragIcon<&CCoilDialog::OnQueryDragIcon>(),
+    fw::OnNotify<&CCoilDialog::CalcInductanceFromFC>(BN_CLICKED, IDC_CALC_L_FROM_FC),
+    fw::Ignore(EN_CHANGE, IDC_TURNS),
+    fw::Ignore(EN_CHANGE, IDC_INDUCTANCE),
+    fw::Ignore(CBN_SELENDOK, IDC_CORE),
+    fw::Ignore(EN_CHANGE, IDC_CAPACITANCE),
+    fw::OnNotify<&CCoilDialog::CalcCapacitanceFromFL>(BN_CLICKED, IDC_CALC_C_FROM_FL),
+    fw::OnCommand<&ShowHelp>(ID_HELP_CONTENTS),
+    fw::OnNotify<&CCoilDialog::FillCoreList>(CBN_SELENDOK, IDC_MIX),
+    fw::OnNotify<&CCoilDialog::CalcFrequency>(BN_CLICKED, IDC_CALC_F),
+    fw::OnNotify<&CCoilDialog::CalcInductance>(BN_CLICKED, IDC_CALC_L),
+    fw::OnNotify<&CCoilDialog::CalcTurns>(BN_CLICKED, IDC_CALC_N),
+    fw::Ignore(EN_CHANGE, IDC_FREQUENCY),
+    fw::OnCommand<&CCoilDialog::ShowAbout>(ID_APP_ABOUT),
+    fw::OnCommand<&CCoilDialog::SaveReport>(ID_FILE_SAVE),
+    fw::OnCommand<&CCoilDialog::PrintReport>(ID_FILE_PRINT),
+    fw::OnNotify<&CCoilDialog::CalcReactances>(BN_CLICKED, IDC_CALC_X),
+});
 
 void CCoilDialog::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);

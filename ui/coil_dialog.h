@@ -7,8 +7,10 @@
 #include "ui/mix_combo_box.h"
 #include "ui/resource_ids.h"
 
-class CCoilDialog : public CDialog {
+class CCoilDialog : public fw::Routed<CCoilDialog, CDialog> {
 public:
+    static const fw::RoutingTable kRoutes;
+
     explicit CCoilDialog(CWnd* pParent = nullptr);
     ~CCoilDialog() override;
 
@@ -35,9 +37,6 @@ public:
     void ShowAbout();
 
 protected:
-    static const fw::MessageMap* GetThisMessageMap();
-    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
-
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
