@@ -21,7 +21,10 @@ struct OpenFile;
 class CFile {
 public:
     enum OpenFlags : UINT {
+        modeRead = 0x0000,
         modeWrite = 0x0001,
+        modeReadWrite = 0x0002,
+        modeAccessMask = 0x0003,  // which of the three
         modeCreate = 0x1000,
         typeText = 0x4000,
         typeBinary = 0x8000,

@@ -22,6 +22,7 @@ constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) { return r | (g << 8) | (static_c
 constexpr BYTE GetRValue(COLORREF c) { return c & 0xFF; }
 constexpr BYTE GetGValue(COLORREF c) { return (c >> 8) & 0xFF; }
 constexpr BYTE GetBValue(COLORREF c) { return (c >> 16) & 0xFF; }
+constexpr BYTE LOBYTE(std::uintptr_t v) { return v & 0xFF; }
 constexpr WORD LOWORD(std::uintptr_t v) { return v & 0xFFFF; }
 constexpr WORD HIWORD(std::uintptr_t v) { return (v >> 16) & 0xFFFF; }
 constexpr WPARAM MAKEWPARAM(WORD low, WORD high) { return low | (static_cast<WPARAM>(high) << 16); }
@@ -97,7 +98,9 @@ inline constexpr int IDCANCEL = 2;
 inline constexpr UINT ID_APP_EXIT = 0xE141;  // 57665
 inline constexpr UINT ID_HELP = 0xE146;      // 57670
 
-// System commands.
+// System commands. The system uses the low four bits of a command's id
+// itself: commands compare under this mask.
+inline constexpr UINT SC_COMMANDMASK = 0xFFF0;
 inline constexpr UINT SC_MINIMIZE = 0xF020;
 inline constexpr UINT SC_CLOSE = 0xF060;
 inline constexpr UINT SC_RESTORE = 0xF120;
@@ -132,12 +135,16 @@ inline constexpr DWORD ES_AUTOHSCROLL = 0x80;
 inline constexpr DWORD ES_READONLY = 0x800;
 inline constexpr DWORD BS_PUSHBUTTON = 0x0;
 inline constexpr DWORD BS_DEFPUSHBUTTON = 0x1;
+inline constexpr DWORD BS_TYPEMASK = 0xF;
 inline constexpr DWORD BS_MULTILINE = 0x2000;
 inline constexpr DWORD CBS_DROPDOWNLIST = 0x3;
 inline constexpr DWORD CBS_OWNERDRAWFIXED = 0x10;
 inline constexpr DWORD CBS_HASSTRINGS = 0x200;
 
 inline constexpr int CB_ERR = -1;
+
+// Mouse message flags: which buttons are down.
+inline constexpr WPARAM MK_LBUTTON = 0x0001;
 
 // Hit-test answers.
 inline constexpr LRESULT HTTRANSPARENT = -1;

@@ -119,9 +119,12 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) { return OnCmdMsg(LOWORD(wParam), HI
 
 BOOL CWnd::OnCmdMsg(UINT nID, UINT nCode) {
     if (CCmdTarget::OnCmdMsg(nID, nCode)) return TRUE;
-    // Only menu and keyboard commands in the command range travel on.
-    const bool command = nCode == 0 || nCode == 0xFFFF;
-    if (!command || nID < 0x8000 || nID > 0xEFFF) return FALSE;
+    // Only menu and keyboard commands (code 0, or -1 as a 16-bit code) in the
+    // command range travel on.
+    constexpr UINT kFirstCommand = 0x8000;
+    constexpr UINT kLastCommand = 0xEFFF;
+    const bool command = nCode == 0 || nCode == static_cast<WORD>(-1);
+    if (!command || nID < kFirstCommand || nID > kLastCommand) return FALSE;
     if (CWnd* parent = GetParent(); parent != nullptr && parent->OnCmdMsg(nID, nCode)) return TRUE;
     CWinApp* app = AfxGetApp();
     return app != nullptr && app->OnCmdMsg(nID, nCode);

@@ -59,7 +59,7 @@ BOOL CCoilDialog::OnInitDialog() {
 void CCoilDialog::OnOK() {}
 
 void CCoilDialog::OnSysCommand(UINT nID, LPARAM lParam) {
-    if ((nID & 0xFFF0) == 0x0010) {
+    if ((nID & SC_COMMANDMASK) == IDM_ABOUTBOX) {
         ShowAbout();
     } else {
         CDialog::OnSysCommand(nID, lParam);

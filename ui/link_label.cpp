@@ -32,9 +32,10 @@ constinit const fw::RoutingTable CLinkLabel::kRoutes = fw::Routes({
 });
 
 HBRUSH CLinkLabel::CtlColor(CDC* pDC, UINT) {
-    // Only a plain text (left, centred or right-aligned) looks like a link;
-    // anything else keeps the dialog's colours.
-    if ((GetStyle() & 0xFF) > SS_RIGHT) return nullptr;
+    // Only a plain text (left, centred or right-aligned, and no other bit in
+    // the style's low byte) looks like a link; anything else keeps the
+    // dialog's colours.
+    if (LOBYTE(GetStyle()) > SS_RIGHT) return nullptr;
 
     if (m_underlineFont.m_hObject == nullptr) {
         LOGFONT logFont;

@@ -31,6 +31,9 @@ inline constexpr int IDC_LINK_HOME = 1011;
 inline constexpr int IDC_MAKER = 1012;
 inline constexpr int IDC_LINK_MAKER = 1013;
 
+// The About box as a system command (no menu item issues it).
+inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
+
 // Menu commands.
 inline constexpr unsigned ID_FILE_SAVE = 57603;
 inline constexpr unsigned ID_FILE_PRINT = 57607;

@@ -13,17 +13,41 @@ using fw::ControlTemplate;
 
 namespace {
 
-constexpr DWORD kEtchedLine = 0x50000010;
-constexpr DWORD kDropDownList = 0x50210003;
-constexpr DWORD kOwnerDrawnList = 0x50210213;
-constexpr DWORD kEdit = 0x50810080;
-constexpr DWORD kButton = 0x50010000;
-constexpr DWORD kMultilineButton = 0x50012000;
-constexpr DWORD kLabel = 0x50020200;
-constexpr DWORD kRightLabel = 0x50020202;
-constexpr DWORD kIcon = 0x50000003;
-constexpr DWORD kText = 0x50020000;
-constexpr DWORD kDefaultButton = 0x50030001;
+// Every control is a visible child window.
+constexpr DWORD kControl = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kEtchedLine = kControl | SS_ETCHEDHORZ;
+constexpr DWORD kDropDownList = kControl | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+constexpr DWORD kOwnerDrawnList = kDropDownList | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+constexpr DWORD kEdit = kControl | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
+constexpr DWORD kButton = kControl | BS_PUSHBUTTON | WS_TABSTOP;
+constexpr DWORD kMultilineButton = kButton | BS_MULTILINE;
+constexpr DWORD kLabel = kControl | SS_LEFT | SS_CENTERIMAGE | WS_GROUP;
+constexpr DWORD kRightLabel = kControl | SS_RIGHT | SS_CENTERIMAGE | WS_GROUP;
+constexpr DWORD kIcon = kControl | SS_ICON;
+constexpr DWORD kText = kControl | SS_LEFT | WS_GROUP;
+constexpr DWORD kDefaultButton = kControl | BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP;
+// The style words as the templates list them.
+static_assert(kEtchedLine == 0x50000010);
+static_assert(kDropDownList == 0x50210003);
+static_assert(kOwnerDrawnList == 0x50210213);
+static_assert(kEdit == 0x50810080);
+static_assert(kButton == 0x50010000);
+static_assert(kMultilineButton == 0x50012000);
+static_assert(kLabel == 0x50020200);
+static_assert(kRightLabel == 0x50020202);
+static_assert(kIcon == 0x50000003);
+static_assert(kText == 0x50020000);
+static_assert(kDefaultButton == 0x50030001);
+
+// The main window: a fixed dialog frame with a caption, a system menu and a
+// minimise button, its own task-bar button and a sunken client edge.
+constexpr DWORD kMainStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
+constexpr DWORD kMainExStyle = WS_EX_APPWINDOW | WS_EX_CLIENTEDGE;
+static_assert(kMainStyle == 0x90CA00C0);
+static_assert(kMainExStyle == 0x00040200);
+// The About box: a modal frame with a caption and a system menu.
+constexpr DWORD kAboutStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+static_assert(kAboutStyle == 0x80C800C0);
 
 // In template order, which is also the Tab order of those with a tab stop.
 constexpr std::array kMainControls = {
@@ -54,7 +78,7 @@ constexpr std::array kMainControls = {
 };
 
 constexpr fw::DialogTemplate kMainDialog{
-    IDD_MAIN, "KALVEX - V 4.0", 0, 0, 277, 225, 0x90CA00C0, 0x00040200, "MS Sans Serif", 8, IDR_MAINMENU,
+    IDD_MAIN, "KALVEX - V 4.0", 0, 0, 277, 225, kMainStyle, kMainExStyle, "MS Sans Serif", 8, IDR_MAINMENU,
     kMainControls,
 };
 
@@ -74,7 +98,7 @@ constexpr std::array kAboutControls = {
 };
 
 constexpr fw::DialogTemplate kAboutDialog{
-    IDD_ABOUTBOX, "Informazioni", 0, 0, 249, 122, 0x80C800C0, 0, "MS Sans Serif", 8, 0, kAboutControls,
+    IDD_ABOUTBOX, "Informazioni", 0, 0, 249, 122, kAboutStyle, 0, "MS Sans Serif", 8, 0, kAboutControls,
 };
 
 constexpr std::array kFileMenu = {

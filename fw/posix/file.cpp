@@ -187,7 +187,7 @@ BOOL CFile::Open(const char* lpszFileName, UINT nOpenFlags, CFileException* pErr
         }
         return FALSE;
     };
-    if ((nOpenFlags & modeCreate) == 0 || (nOpenFlags & 3) != modeWrite) return fail(EINVAL);
+    if ((nOpenFlags & modeCreate) == 0 || (nOpenFlags & modeAccessMask) != modeWrite) return fail(EINVAL);
 
     auto file = std::make_unique<fw::detail::OpenFile>();
     if (const int error = file->Open(fw::detail::NativeFileName(name.View())); error != 0) return fail(error);

@@ -128,7 +128,7 @@ void StaticWidget::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPoint p = event->position().toPoint();
-    Dispatch(handle(), WM_LBUTTONDOWN, 0x0001, MAKELPARAM(static_cast<WORD>(p.x()), static_cast<WORD>(p.y())));
+    Dispatch(handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(static_cast<WORD>(p.x()), static_cast<WORD>(p.y())));
 }
 
 // What the user pastes or drops into a one-line field counts up to its first

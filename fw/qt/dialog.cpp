@@ -106,7 +106,7 @@ bool DialogWidget::handleKey(QKeyEvent* event) {
         int id = IDOK;
         for (QPushButton* button : client->findChildren<QPushButton*>()) {
             Window* w = WindowOf(button);
-            if (w != nullptr && (w->style & 0xF) == BS_DEFPUSHBUTTON) id = w->id;
+            if (w != nullptr && (w->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) id = w->id;
         }
         Dispatch(handle(), WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED), 0);
         return true;

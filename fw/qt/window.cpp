@@ -122,7 +122,7 @@ LRESULT DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(previous);
     }
     case WM_SYSCOMMAND:
-        switch (wParam & 0xFFF0) {
+        switch (wParam & SC_COMMANDMASK) {
         case SC_CLOSE:
             Send(window, WM_CLOSE);
             break;
