@@ -1,6 +1,8 @@
 // Device contexts forward to their device; the device does the drawing.
 #include "fw/gdi.h"
 
+#include <utility>
+
 #include "fw/diagnostics.h"
 
 namespace fw::detail {
@@ -10,8 +12,54 @@ int g_liveDevices = 0;
 
 }  // namespace
 
-Device::Device() { ++g_liveDevices; }
+Device::Device(COLORREF textColour, COLORREF backgroundColour, HFONT font)
+    : m_state{textColour, backgroundColour, OPAQUE, font} {
+    ++g_liveDevices;
+}
+
 Device::~Device() { --g_liveDevices; }
+
+int Device::SaveDC() {
+    m_saved.push_back(m_state);
+    return static_cast<int>(m_saved.size());
+}
+
+BOOL Device::RestoreDC(int nSavedDC) {
+    const int count = static_cast<int>(m_saved.size());
+    const int target = nSavedDC < 0 ? count + nSavedDC + 1 : nSavedDC;
+    if (target < 1 || target > count) return FALSE;
+    m_state = m_saved[static_cast<std::size_t>(target - 1)];
+    m_saved.resize(static_cast<std::size_t>(target - 1));
+    FontChanged();
+    return TRUE;
+}
+
+COLORREF Device::SetBkColor(COLORREF colour) { return std::exchange(m_state.bkColour, colour); }
+int Device::SetBkMode(int mode) { return std::exchange(m_state.bkMode, mode); }
+COLORREF Device::SetTextColor(COLORREF colour) { return std::exchange(m_state.textColour, colour); }
+
+HFONT Device::SelectFont(HFONT font) {
+    if (font == nullptr) return nullptr;
+    HFONT previous = std::exchange(m_state.font, font);
+    FontChanged();
+    return previous;
+}
+
+int Device::GetDeviceCaps(int index) const {
+    const Metrics metrics = DeviceMetrics();
+    switch (index) {
+    case LOGPIXELSX:
+        return metrics.logPixelsX;
+    case LOGPIXELSY:
+        return metrics.logPixelsY;
+    case HORZRES:
+        return metrics.width;
+    case VERTRES:
+        return metrics.height;
+    default:
+        return 0;
+    }
+}
 
 int Device::StartDoc(const DOCINFO&) { return -1; }
 int Device::StartPage() { return -1; }

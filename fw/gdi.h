@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "fw/cstring.h"
 #include "fw/types.h"
@@ -78,23 +79,31 @@ namespace fw::detail {
 
 // What a device context draws on. One implementation paints with the
 // toolkit (screen, image, printer); another records every call for tests.
+// The drawing state (colours, background mode, font) and its saved copies
+// are kept here, once for every kind of device.
 class Device {
 public:
-    Device();
+    // The state a context starts with.
+    Device(COLORREF textColour, COLORREF backgroundColour, HFONT font);
     Device(const Device&) = delete;
     Device& operator=(const Device&) = delete;
     virtual ~Device();
 
-    virtual int SaveDC() = 0;
-    virtual BOOL RestoreDC(int nSavedDC) = 0;  // a saved number, or -1 for the last
-    virtual COLORREF SetBkColor(COLORREF colour) = 0;
-    virtual COLORREF GetBkColor() const = 0;
-    virtual int SetBkMode(int mode) = 0;
-    virtual int GetBkMode() const = 0;
-    virtual COLORREF SetTextColor(COLORREF colour) = 0;
-    virtual COLORREF GetTextColor() const = 0;
-    virtual HFONT SelectFont(HFONT font) = 0;  // answers the font selected before
-    virtual HFONT GetCurrentFont() const = 0;
+    // The state. A device that watches its calls overrides these and passes
+    // each on to the base.
+    virtual int SaveDC();
+    virtual BOOL RestoreDC(int nSavedDC);  // a saved number, or -1 for the last
+    virtual COLORREF SetBkColor(COLORREF colour);
+    virtual int SetBkMode(int mode);
+    virtual COLORREF SetTextColor(COLORREF colour);
+    virtual HFONT SelectFont(HFONT font);  // answers the font selected before; nullptr selects nothing
+    COLORREF GetBkColor() const { return m_state.bkColour; }
+    int GetBkMode() const { return m_state.bkMode; }
+    COLORREF GetTextColor() const { return m_state.textColour; }
+    HFONT GetCurrentFont() const { return m_state.font; }
+    int SavedDepth() const { return static_cast<int>(m_saved.size()); }
+
+    // Drawing and measuring.
     virtual BOOL ExtTextOut(int x, int y, UINT options, const CRect* rect, std::string_view text) = 0;
     virtual BOOL TextOut(int x, int y, std::string_view text) = 0;
     virtual CSize GetTextExtent(std::string_view text) = 0;
@@ -102,7 +111,10 @@ public:
     virtual BOOL DrawFocusRect(const CRect& rect) = 0;
     virtual BOOL DrawIcon(int x, int y, HICON icon) = 0;
     virtual BOOL FillSolidRect(const CRect& rect, COLORREF colour) = 0;
-    virtual int GetDeviceCaps(int index) const = 0;
+
+    // LOGPIXELSX, LOGPIXELSY, HORZRES or VERTRES of the device; 0 for any other index.
+    int GetDeviceCaps(int index) const;
+
     // Printing; a device that does not print answers failure (<= 0).
     virtual int StartDoc(const DOCINFO& info);
     virtual int StartPage();
@@ -112,7 +124,28 @@ public:
     // The wrapper that CDC::FromHandle answers for this device.
     CDC& Wrapper();
 
+protected:
+    // Resolution in dots per inch and size in device units.
+    struct Metrics {
+        int logPixelsX = 0;
+        int logPixelsY = 0;
+        int width = 0;
+        int height = 0;
+    };
+    virtual Metrics DeviceMetrics() const = 0;
+    // The selected font changed: selected, or brought back by RestoreDC.
+    virtual void FontChanged() {}
+
 private:
+    struct State {
+        COLORREF textColour;
+        COLORREF bkColour;
+        int bkMode;
+        HFONT font;
+    };
+
+    State m_state;
+    std::vector<State> m_saved;
     std::unique_ptr<CDC> m_wrapper;
 };
 

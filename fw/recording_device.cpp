@@ -1,18 +1,16 @@
 #include "fw/recording_device.h"
 
-#include <utility>
-
 namespace fw {
 
-RecordingDevice::RecordingDevice(Settings settings) : m_settings(settings) {}
+RecordingDevice::RecordingDevice(Settings settings) : Device(0x000000, 0xFFFFFF, nullptr), m_settings(settings) {}
 
 DeviceCall& RecordingDevice::Record(DeviceCall::Op op) {
     DeviceCall call;
     call.op = op;
-    call.textColour = m_state.textColour;
-    call.bkColour = m_state.bkColour;
-    call.bkMode = m_state.bkMode;
-    call.font = m_state.font;
+    call.textColour = GetTextColor();
+    call.bkColour = GetBkColor();
+    call.bkMode = GetBkMode();
+    call.font = GetCurrentFont();
     calls.push_back(call);
     return calls.back();
 }
@@ -25,41 +23,37 @@ std::vector<DeviceCall> RecordingDevice::Calls(DeviceCall::Op op) const {
     return result;
 }
 
+// Each call is recorded with the state in force before it; the base keeps the state.
 int RecordingDevice::SaveDC() {
-    m_saved.push_back(m_state);
-    Record(DeviceCall::Op::SaveDC).value = static_cast<int>(m_saved.size());
-    return static_cast<int>(m_saved.size());
+    DeviceCall& call = Record(DeviceCall::Op::SaveDC);
+    call.value = Device::SaveDC();
+    return call.value;
 }
 
 BOOL RecordingDevice::RestoreDC(int nSavedDC) {
     Record(DeviceCall::Op::RestoreDC).value = nSavedDC;
-    const int count = static_cast<int>(m_saved.size());
-    const int target = nSavedDC < 0 ? count + nSavedDC + 1 : nSavedDC;
-    if (target < 1 || target > count) return FALSE;
-    m_state = m_saved[static_cast<std::size_t>(target - 1)];
-    m_saved.resize(static_cast<std::size_t>(target - 1));
-    return TRUE;
+    return Device::RestoreDC(nSavedDC);
 }
 
 COLORREF RecordingDevice::SetBkColor(COLORREF colour) {
     Record(DeviceCall::Op::SetBkColor).colour = colour;
-    return std::exchange(m_state.bkColour, colour);
+    return Device::SetBkColor(colour);
 }
 
 int RecordingDevice::SetBkMode(int mode) {
     Record(DeviceCall::Op::SetBkMode).value = mode;
-    return std::exchange(m_state.bkMode, mode);
+    return Device::SetBkMode(mode);
 }
 
 COLORREF RecordingDevice::SetTextColor(COLORREF colour) {
     Record(DeviceCall::Op::SetTextColor).colour = colour;
-    return std::exchange(m_state.textColour, colour);
+    return Device::SetTextColor(colour);
 }
 
 HFONT RecordingDevice::SelectFont(HFONT font) {
     if (font == nullptr) return nullptr;
     Record(DeviceCall::Op::SelectFont).font = font;
-    return std::exchange(m_state.font, font);
+    return Device::SelectFont(font);
 }
 
 BOOL RecordingDevice::ExtTextOut(int x, int y, UINT options, const CRect* rect, std::string_view text) {
@@ -117,19 +111,8 @@ BOOL RecordingDevice::FillSolidRect(const CRect& rect, COLORREF colour) {
     return TRUE;
 }
 
-int RecordingDevice::GetDeviceCaps(int index) const {
-    switch (index) {
-    case LOGPIXELSX:
-        return m_settings.logPixelsX;
-    case LOGPIXELSY:
-        return m_settings.logPixelsY;
-    case HORZRES:
-        return m_settings.horzRes;
-    case VERTRES:
-        return m_settings.vertRes;
-    default:
-        return 0;
-    }
+RecordingDevice::Metrics RecordingDevice::DeviceMetrics() const {
+    return {m_settings.logPixelsX, m_settings.logPixelsY, m_settings.horzRes, m_settings.vertRes};
 }
 
 int RecordingDevice::StartDoc(const DOCINFO& info) {

@@ -12,13 +12,13 @@ namespace fw {
 struct DeviceCall {
     enum class Op {
         SaveDC, RestoreDC, SetBkColor, SetBkMode, SetTextColor, SelectFont, ExtTextOut, TextOut,
-        GetTextExtent, GetTextMetrics, DrawFocusRect, DrawIcon, FillSolidRect, GetDeviceCaps,
+        GetTextExtent, GetTextMetrics, DrawFocusRect, DrawIcon, FillSolidRect,
         StartDoc, StartPage, EndPage, EndDoc,
     };
     Op op = Op::SaveDC;
     int x = 0;
     int y = 0;
-    int value = 0;          // saved-state number, mode, capability index, options
+    int value = 0;          // saved-state number, mode, options
     COLORREF colour = 0;
     CRect rect;
     std::string text;       // text drawn or measured; the document name
@@ -29,6 +29,7 @@ struct DeviceCall {
     int bkMode = 0;
 };
 
+// It starts as a printer's context does: black text on white, opaque, no font.
 class RecordingDevice : public detail::Device {
 public:
     struct Settings {
@@ -48,18 +49,13 @@ public:
     std::vector<DeviceCall> calls;
     // The calls of one kind, in order.
     std::vector<DeviceCall> Calls(DeviceCall::Op op) const;
-    int SavedDepth() const { return static_cast<int>(m_saved.size()); }
 
     int SaveDC() override;
     BOOL RestoreDC(int nSavedDC) override;
     COLORREF SetBkColor(COLORREF colour) override;
-    COLORREF GetBkColor() const override { return m_state.bkColour; }
     int SetBkMode(int mode) override;
-    int GetBkMode() const override { return m_state.bkMode; }
     COLORREF SetTextColor(COLORREF colour) override;
-    COLORREF GetTextColor() const override { return m_state.textColour; }
     HFONT SelectFont(HFONT font) override;
-    HFONT GetCurrentFont() const override { return m_state.font; }
     BOOL ExtTextOut(int x, int y, UINT options, const CRect* rect, std::string_view text) override;
     BOOL TextOut(int x, int y, std::string_view text) override;
     CSize GetTextExtent(std::string_view text) override;
@@ -67,25 +63,18 @@ public:
     BOOL DrawFocusRect(const CRect& rect) override;
     BOOL DrawIcon(int x, int y, HICON icon) override;
     BOOL FillSolidRect(const CRect& rect, COLORREF colour) override;
-    int GetDeviceCaps(int index) const override;
     int StartDoc(const DOCINFO& info) override;
     int StartPage() override;
     int EndPage() override;
     int EndDoc() override;
 
+protected:
+    Metrics DeviceMetrics() const override;
+
 private:
-    struct State {
-        COLORREF bkColour = 0xFFFFFF;
-        COLORREF textColour = 0x000000;
-        int bkMode = 2;  // OPAQUE
-        HFONT font = nullptr;
-    };
     DeviceCall& Record(DeviceCall::Op op);
 
     Settings m_settings;
-    State m_state;
-    std::vector<State> m_saved;
-    mutable std::vector<DeviceCall> m_capsCalls;
 };
 
 }  // namespace fw

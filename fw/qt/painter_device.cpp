@@ -9,48 +9,22 @@
 namespace fw::detail {
 
 PainterDevice::PainterDevice(QPainter* painter, HFONT font, COLORREF textColour, COLORREF backgroundColour)
-    : m_painter(painter), m_state{backgroundColour, textColour, OPAQUE, font} {
-    applyFont();
+    : Device(textColour, backgroundColour, font), m_painter(painter) {
+    FontChanged();
 }
 
 QFont PainterDevice::currentQFont() const {
-    return m_state.font != nullptr ? ToQFont(m_state.font) : (m_painter ? m_painter->font() : QFont());
+    return GetCurrentFont() != nullptr ? ToQFont(GetCurrentFont()) : (m_painter ? m_painter->font() : QFont());
 }
 
-void PainterDevice::applyFont() {
-    if (m_painter != nullptr && m_painter->isActive() && m_state.font != nullptr) {
-        m_painter->setFont(QFont(ToQFont(m_state.font), m_painter->device()));
+void PainterDevice::FontChanged() {
+    if (m_painter != nullptr && m_painter->isActive() && GetCurrentFont() != nullptr) {
+        m_painter->setFont(QFont(ToQFont(GetCurrentFont()), m_painter->device()));
     }
 }
 
-int PainterDevice::SaveDC() {
-    m_saved.push_back(m_state);
-    return static_cast<int>(m_saved.size());
-}
-
-BOOL PainterDevice::RestoreDC(int nSavedDC) {
-    const int count = static_cast<int>(m_saved.size());
-    const int target = nSavedDC < 0 ? count + nSavedDC + 1 : nSavedDC;
-    if (target < 1 || target > count) return FALSE;
-    m_state = m_saved[static_cast<std::size_t>(target - 1)];
-    m_saved.resize(static_cast<std::size_t>(target - 1));
-    applyFont();
-    return TRUE;
-}
-
-COLORREF PainterDevice::SetBkColor(COLORREF colour) { return std::exchange(m_state.bkColour, colour); }
-int PainterDevice::SetBkMode(int mode) { return std::exchange(m_state.bkMode, mode); }
-COLORREF PainterDevice::SetTextColor(COLORREF colour) { return std::exchange(m_state.textColour, colour); }
-
-HFONT PainterDevice::SelectFont(HFONT font) {
-    if (font == nullptr) return nullptr;
-    HFONT previous = std::exchange(m_state.font, font);
-    applyFont();
-    return previous;
-}
-
 BOOL PainterDevice::ExtTextOut(int x, int y, UINT options, const CRect* rect, std::string_view text) {
-    if ((options & ETO_OPAQUE) != 0 && rect != nullptr) FillSolidRect(*rect, m_state.bkColour);
+    if ((options & ETO_OPAQUE) != 0 && rect != nullptr) FillSolidRect(*rect, GetBkColor());
     return text.empty() ? TRUE : TextOut(x, y, text);
 }
 
@@ -59,13 +33,13 @@ BOOL PainterDevice::TextOut(int x, int y, std::string_view text) {
     if (text.empty()) return TRUE;
     const QString qtext = ToQt(text);
     const QFontMetrics metrics(m_painter->font(), m_painter->device());
-    if (m_state.bkMode == OPAQUE) {
-        m_painter->fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), metrics.height()), ToQColor(m_state.bkColour));
+    if (GetBkMode() == OPAQUE) {
+        m_painter->fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), metrics.height()), ToQColor(GetBkColor()));
     }
     // Only the glyphs: the cell was filled above if the mode asks for it.
     m_painter->save();
     m_painter->setBackgroundMode(Qt::TransparentMode);
-    m_painter->setPen(ToQColor(m_state.textColour));
+    m_painter->setPen(ToQColor(GetTextColor()));
     // The point is the top left corner of the text.
     m_painter->drawText(QPoint(x, y + metrics.ascent()), qtext);
     m_painter->restore();
@@ -123,21 +97,10 @@ BOOL PainterDevice::FillSolidRect(const CRect& rect, COLORREF colour) {
     return TRUE;
 }
 
-int PainterDevice::GetDeviceCaps(int index) const {
+PainterDevice::Metrics PainterDevice::DeviceMetrics() const {
     const QPaintDevice* device = m_painter != nullptr ? m_painter->device() : nullptr;
-    if (device == nullptr) return 0;
-    switch (index) {
-    case LOGPIXELSX:
-        return device->logicalDpiX();
-    case LOGPIXELSY:
-        return device->logicalDpiY();
-    case HORZRES:
-        return device->width();
-    case VERTRES:
-        return device->height();
-    default:
-        return 0;
-    }
+    if (device == nullptr) return {};
+    return {device->logicalDpiX(), device->logicalDpiY(), device->width(), device->height()};
 }
 
 }  // namespace fw::detail

@@ -42,19 +42,9 @@ BOOL PrinterDevice::GetTextMetrics(TEXTMETRIC* metrics) {
     return TRUE;
 }
 
-int PrinterDevice::GetDeviceCaps(int index) const {
-    switch (index) {
-    case LOGPIXELSX:
-        return m_printer->logicalDpiX();
-    case LOGPIXELSY:
-        return m_printer->logicalDpiY();
-    case HORZRES:
-        return m_printer->width();
-    case VERTRES:
-        return m_printer->height();
-    default:
-        return 0;
-    }
+// The printer's own, also before the document starts.
+PrinterDevice::Metrics PrinterDevice::DeviceMetrics() const {
+    return {m_printer->logicalDpiX(), m_printer->logicalDpiY(), m_printer->width(), m_printer->height()};
 }
 
 int PrinterDevice::StartDoc(const DOCINFO& info) {
@@ -62,7 +52,7 @@ int PrinterDevice::StartDoc(const DOCINFO& info) {
     m_printer->setDocName(ToQt(info.lpszDocName != nullptr ? info.lpszDocName : ""));
     if (!m_printerPainter.begin(m_printer.get())) return kFailed;
     m_firstPageTaken = false;
-    applyFont();
+    FontChanged();
     return 1;
 }
 

@@ -20,11 +20,13 @@ public:
     ~PrinterDevice() override;
 
     BOOL GetTextMetrics(TEXTMETRIC* metrics) override;
-    int GetDeviceCaps(int index) const override;
     int StartDoc(const DOCINFO& info) override;
     int StartPage() override;
     int EndPage() override;
     int EndDoc() override;
+
+protected:
+    Metrics DeviceMetrics() const override;
 
 private:
     std::unique_ptr<QPrinter> m_printer;

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "fw/gdi.h"
+#include "fw/recording_device.h"
 #include "fw/testing.h"
 
 using fw::testing::Image;
@@ -88,4 +89,45 @@ TEST(PainterDevice, DrawsWhatTheCallsAskFor) {
         SCOPED_TRACE(c.name);
         c.check(fw::testing::PaintImage(40, 30, nullptr, c.paint));
     }
+}
+
+// The print-layout and drawing tests watch a recording device instead of a
+// painter: both must keep the drawing state alike, step by step.
+TEST(PainterDevice, KeepsItsStateAsTheRecordingDeviceDoes) {
+    struct Step {
+        const char* name;
+        std::function<int(CDC&)> call;  // answers what the call answered
+    };
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(100, "Courier New"));
+    const Step steps[] = {
+        {"set text colour", [](CDC& dc) { return static_cast<int>(dc.SetTextColor(kRed)); }},
+        {"save", [](CDC& dc) { return dc.SaveDC(); }},
+        {"set background", [](CDC& dc) { return static_cast<int>(dc.SetBkColor(kGreen)); }},
+        {"transparent", [](CDC& dc) { return dc.SetBkMode(TRANSPARENT); }},
+        {"select a font", [&](CDC& dc) { return dc.SelectObject(&font) == nullptr ? 0 : 1; }},
+        {"selecting no font changes nothing", [](CDC& dc) { return dc.SelectObject(static_cast<HFONT>(nullptr)) == nullptr ? 0 : 1; }},
+        {"save again", [](CDC& dc) { return dc.SaveDC(); }},
+        {"set text colour again", [](CDC& dc) { return static_cast<int>(dc.SetTextColor(kBlue)); }},
+        {"restore the last", [](CDC& dc) { return dc.RestoreDC(-1); }},
+        {"restore past the first", [](CDC& dc) { return dc.RestoreDC(3); }},
+        {"restore the first", [](CDC& dc) { return dc.RestoreDC(1); }},
+        {"nothing left to restore", [](CDC& dc) { return dc.RestoreDC(-1); }},
+    };
+    fw::RecordingDevice recorder;
+    CDC& recorded = *CDC::FromHandle(&recorder);
+    fw::testing::PaintImage(10, 10, nullptr, [&](CDC& painted) {
+        // Both start as a printer's context: black on white, opaque.
+        recorded.SetBkColor(kWhite);
+        for (const Step& step : steps) {
+            SCOPED_TRACE(step.name);
+            EXPECT_EQ(step.call(painted), step.call(recorded));
+            const fw::detail::Device& p = *painted.m_hDC;
+            EXPECT_EQ(p.GetTextColor(), recorder.GetTextColor());
+            EXPECT_EQ(p.GetBkColor(), recorder.GetBkColor());
+            EXPECT_EQ(p.GetBkMode(), recorder.GetBkMode());
+            EXPECT_EQ(p.SavedDepth(), recorder.SavedDepth());
+            EXPECT_EQ(p.GetCurrentFont() == font.m_hObject, recorder.GetCurrentFont() == font.m_hObject);
+        }
+    });
 }
