@@ -17,7 +17,6 @@ public:
     int SetCurSel(int index);
     void ResetContent();
     int GetLBText(int index, CString& text) const;
-    int GetLBTextLen(int index) const;
 
     // Owner drawing: the parent hands each drawing request back to the list.
     virtual void DrawItem(DRAWITEMSTRUCT* pDrawItemStruct);

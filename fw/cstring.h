@@ -19,7 +19,6 @@ public:
     std::string_view View() const { return m_text; }
     const std::string& Str() const { return m_text; }
 
-    char GetAt(int index) const { return m_text.at(static_cast<std::size_t>(index)); }
     // Position of the first `c` at or after `start`, or -1.
     int Find(char c, int start = 0) const;
     // Characters from `first` on, at most `count` of them.

@@ -25,10 +25,6 @@ int AfxMessageBox(const char* text, UINT type) {
     return fw::CurrentDesktop().MessageBox(owner ? owner->m_hWnd : nullptr, text, AfxGetAppName(), type);
 }
 
-int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type) {
-    return fw::CurrentDesktop().MessageBox(owner, text, caption, type);
-}
-
 INT_PTR ShellExecuteA(HWND, const char* verb, const char* file, const char*, const char*, int showCommand) {
     constexpr INT_PTR kNoAssociation = 31;
     constexpr INT_PTR kFileNotFound = 2;

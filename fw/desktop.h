@@ -58,7 +58,6 @@ void SetDesktop(Desktop* desktop);
 // A message box over the main window with the application's name as caption;
 // without an icon in `type` it shows the exclamation mark.
 int AfxMessageBox(const char* text, UINT type = MB_OK);
-int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type);
 // Only the verb "open" is known; other verbs fail with 31 (no association).
 INT_PTR ShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
                       const char* directory, int showCommand);

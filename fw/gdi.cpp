@@ -89,13 +89,6 @@ BOOL CDC::Attach(HDC hDC) {
     return TRUE;
 }
 
-HDC CDC::Detach() {
-    HDC hDC = m_hDC;
-    m_hDC = nullptr;
-    m_owned = false;
-    return hDC;
-}
-
 BOOL CDC::DeleteDC() {
     if (m_hDC == nullptr) return FALSE;
     if (m_owned) delete m_hDC;

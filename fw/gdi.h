@@ -165,7 +165,6 @@ public:
     static CDC* FromHandle(HDC hDC);
     // Takes the device; the context deletes it in DeleteDC or when destroyed.
     BOOL Attach(HDC hDC);
-    HDC Detach();
     BOOL DeleteDC();
 
     int SaveDC();
@@ -214,7 +213,6 @@ public:
     // of `pDC` (the screen when none is given).
     BOOL CreatePointFont(int nPointSize, const char* faceName, CDC* pDC = nullptr);
     BOOL CreateFontIndirect(const LOGFONT* logFont);
-    int GetLogFont(LOGFONT* logFont) const;
     BOOL DeleteObject();
 };
 

@@ -2,6 +2,7 @@
 #include "fw/wnd.h"
 
 #include "fw/app.h"
+#include "fw/dialog_int.h"
 #include "fw/gdi.h"
 #include "fw/internal.h"
 
@@ -179,4 +180,30 @@ BOOL CWnd::DestroyWindow() {
     if (m_hWnd == nullptr) return FALSE;
     fw::detail::Destroy(m_hWnd);
     return TRUE;
+}
+
+// --- operations over other operations ------------------------------------
+
+void CWnd::SetDlgItemText(int nID, const char* text) {
+    if (CWnd* item = GetDlgItem(nID)) item->SetWindowText(text);
+}
+
+int CWnd::GetDlgItemText(int nID, CString& text) const {
+    text.Empty();
+    if (CWnd* item = GetDlgItem(nID)) item->GetWindowText(text);
+    return text.GetLength();
+}
+
+UINT CWnd::GetDlgItemInt(int nID, BOOL* pTranslated, BOOL bSigned) const {
+    CString text;
+    GetDlgItemText(nID, text);
+    return fw::DialogTextToInt(text.View(), pTranslated, bSigned);
+}
+
+void CWnd::SetFont(CFont* font, BOOL bRedraw) {
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font ? font->m_hObject : nullptr), bRedraw);
+}
+
+HICON CWnd::SetIcon(HICON icon, BOOL bBigIcon) {
+    return reinterpret_cast<HICON>(SendMessage(WM_SETICON, bBigIcon ? 1 : 0, reinterpret_cast<LPARAM>(icon)));
 }

@@ -45,7 +45,6 @@ public:
     ~CWnd() override;
 
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
     // The object attached to a window, or a temporary one that lives as long
     // as the window; nullptr for no window.
     static CWnd* FromHandle(HWND hWnd);
@@ -66,7 +65,6 @@ public:
     // Text.
     void SetWindowText(const char* text);
     void GetWindowText(CString& text) const;
-    int GetWindowTextLength() const;
 
     // Dialog items.
     CWnd* GetDlgItem(int nID) const;
@@ -77,12 +75,9 @@ public:
     // the first other character. Text without digits, or a value out of
     // range, gives 0 and FALSE in *pTranslated.
     UINT GetDlgItemInt(int nID, BOOL* pTranslated = nullptr, BOOL bSigned = TRUE) const;
-    void SetDlgItemInt(int nID, UINT value, BOOL bSigned = TRUE);
 
     // Properties.
-    int GetDlgCtrlID() const;
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
     CWnd* GetParent() const;
     BOOL IsIconic() const;
     BOOL IsWindowEnabled() const;
@@ -94,7 +89,6 @@ public:
 
     void SetFont(CFont* font, BOOL bRedraw = TRUE);
     HICON SetIcon(HICON icon, BOOL bBigIcon);
-    void Invalidate();
 
 protected:
     // Dispatch: routing table first, then (for a child's own requests) the child.

@@ -296,18 +296,3 @@ int CComboBox::GetLBText(int index, CString& text) const {
     return text.GetLength();
 }
 
-int CComboBox::GetLBTextLen(int index) const {
-    CString text;
-    return GetLBText(index, text);
-}
-
-void CComboBox::DrawItem(DRAWITEMSTRUCT*) {}
-
-BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    if (message == WM_DRAWITEM) {
-        DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
-        *pResult = TRUE;
-        return TRUE;
-    }
-    return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-}

@@ -130,7 +130,6 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* logFont) {
     return TRUE;
 }
 
-int CFont::GetLogFont(LOGFONT* logFont) const { return GetObject(m_hObject, sizeof(LOGFONT), logFont); }
 
 BOOL CFont::DeleteObject() {
     if (m_hObject == nullptr) return FALSE;

@@ -7,7 +7,6 @@
 #include <QPainter>
 
 #include "fw/diagnostics.h"
-#include "fw/dialog_int.h"
 #include "fw/exception.h"
 #include "fw/gdi.h"
 #include "fw/qt/backend.h"
@@ -208,7 +207,6 @@ void CWnd::SetWindowText(const char* text) {
 
 void CWnd::GetWindowText(CString& text) const { text = m_hWnd != nullptr ? CString(FromQt(HolderOf(m_hWnd)->windowText())) : CString(); }
 
-int CWnd::GetWindowTextLength() const { return m_hWnd != nullptr ? static_cast<int>(FromQt(HolderOf(m_hWnd)->windowText()).size()) : 0; }
 
 CWnd* CWnd::GetDlgItem(int nID) const {
     if (m_hWnd == nullptr) return nullptr;
@@ -219,30 +217,8 @@ CWnd* CWnd::GetDlgItem(int nID) const {
     return nullptr;
 }
 
-void CWnd::SetDlgItemText(int nID, const char* text) {
-    if (CWnd* item = GetDlgItem(nID)) item->SetWindowText(text);
-}
 
-int CWnd::GetDlgItemText(int nID, CString& text) const {
-    text.Empty();
-    if (CWnd* item = GetDlgItem(nID)) item->GetWindowText(text);
-    return text.GetLength();
-}
-
-UINT CWnd::GetDlgItemInt(int nID, BOOL* pTranslated, BOOL bSigned) const {
-    CString text;
-    GetDlgItemText(nID, text);
-    return fw::DialogTextToInt(text.View(), pTranslated, bSigned);
-}
-
-void CWnd::SetDlgItemInt(int nID, UINT value, BOOL bSigned) {
-    const std::string text = bSigned ? std::to_string(static_cast<int>(value)) : std::to_string(value);
-    SetDlgItemText(nID, text.c_str());
-}
-
-int CWnd::GetDlgCtrlID() const { return m_hWnd != nullptr ? m_hWnd->id : 0; }
 DWORD CWnd::GetStyle() const { return m_hWnd != nullptr ? m_hWnd->style : 0; }
-DWORD CWnd::GetExStyle() const { return m_hWnd != nullptr ? m_hWnd->exStyle : 0; }
 CWnd* CWnd::GetParent() const { return m_hWnd != nullptr ? FromHandle(m_hWnd->parent) : nullptr; }
 BOOL CWnd::IsIconic() const { return m_hWnd != nullptr && m_hWnd->widget->isMinimized(); }
 
@@ -278,14 +254,3 @@ CWnd* CWnd::GetFocus() {
     return window != nullptr ? FromHandle(window) : nullptr;
 }
 
-void CWnd::SetFont(CFont* font, BOOL bRedraw) {
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font ? font->m_hObject : nullptr), bRedraw);
-}
-
-HICON CWnd::SetIcon(HICON icon, BOOL bBigIcon) {
-    return reinterpret_cast<HICON>(SendMessage(WM_SETICON, bBigIcon ? 1 : 0, reinterpret_cast<LPARAM>(icon)));
-}
-
-void CWnd::Invalidate() {
-    if (m_hWnd != nullptr) m_hWnd->widget->update();
-}
