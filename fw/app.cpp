@@ -32,4 +32,9 @@ CWinApp* AfxGetApp() { return g_app; }
 
 CWnd* AfxGetMainWnd() { return g_app != nullptr ? g_app->m_pMainWnd : nullptr; }
 
+HWND fw::OwnerOf(const CWnd* parent, const CWnd* self) {
+    const CWnd* owner = parent != nullptr ? parent : AfxGetMainWnd();
+    return owner != nullptr && owner != self ? owner->m_hWnd : nullptr;
+}
+
 const char* AfxGetAppName() { return g_app != nullptr && g_app->m_pszAppName ? g_app->m_pszAppName : ""; }

@@ -40,6 +40,12 @@ CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
 const char* AfxGetAppName();
 
+namespace fw {
+// The owner of a modal window: its parent, or without one the main window
+// (unless the window is the main window itself); nullptr when there is none.
+HWND OwnerOf(const CWnd* parent, const CWnd* self = nullptr);
+}
+
 // The program's start: sets up the toolkit, runs InitInstance and, if that
 // answers TRUE, the message loop. Answers the process's exit status.
 int AfxWinMain(int argc, char** argv);

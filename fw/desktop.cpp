@@ -21,15 +21,12 @@ void SetDesktop(Desktop* desktop) { g_desktop = desktop; }
 int AfxMessageBox(const char* text, UINT type) {
     // A box that names no icon gets the exclamation mark.
     if ((type & MB_ICONMASK) == 0) type |= MB_ICONEXCLAMATION;
-    CWnd* owner = AfxGetMainWnd();
-    return fw::CurrentDesktop().MessageBox(owner ? owner->m_hWnd : nullptr, text, AfxGetAppName(), type);
+    return fw::CurrentDesktop().MessageBox(fw::OwnerOf(nullptr), text, AfxGetAppName(), type);
 }
 
 INT_PTR ShellExecuteA(HWND, const char* verb, const char* file, const char*, const char*, int showCommand) {
-    constexpr INT_PTR kNoAssociation = 31;
-    constexpr INT_PTR kFileNotFound = 2;
-    if (verb == nullptr || std::strcmp(verb, "open") != 0) return kNoAssociation;
-    if (file == nullptr || *file == '\0') return kFileNotFound;
+    if (verb == nullptr || std::strcmp(verb, "open") != 0) return SE_ERR_NOASSOC;
+    if (file == nullptr || *file == '\0') return SE_ERR_FNF;
     return fw::CurrentDesktop().Open(file, showCommand);
 }
 

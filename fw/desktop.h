@@ -54,11 +54,15 @@ void SetDesktop(Desktop* desktop);
 
 }  // namespace fw
 
+// The shell's failures; an answer above 32 means the document was opened.
+inline constexpr INT_PTR SE_ERR_FNF = 2;       // no such file
+inline constexpr INT_PTR SE_ERR_NOASSOC = 31;  // nothing opens it
+
 // Framework functions over the desktop.
 // A message box over the main window with the application's name as caption;
 // without an icon in `type` it shows the exclamation mark.
 int AfxMessageBox(const char* text, UINT type = MB_OK);
-// Only the verb "open" is known; other verbs fail with 31 (no association).
+// Only the verb "open" is known; other verbs fail with SE_ERR_NOASSOC.
 INT_PTR ShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
                       const char* directory, int showCommand);
 BOOL OpenClipboard(HWND owner);

@@ -18,10 +18,7 @@ constinit const fw::RoutingTable CDialog::kRoutes = fw::Routes({
 });
 
 INT_PTR CDialog::DoModal() {
-    // A dialog opened without a parent belongs to the main window.
-    CWnd* owner = m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd();
-    if (owner == this) owner = nullptr;
-    const INT_PTR result = fw::detail::RunModal(*this, m_nIDTemplate, owner ? owner->m_hWnd : nullptr);
+    const INT_PTR result = fw::detail::RunModal(*this, m_nIDTemplate, fw::OwnerOf(m_pParentWnd, this));
     CWinApp* app = AfxGetApp();
     if (app != nullptr && app->m_pMainWnd == this) app->m_pMainWnd = nullptr;
     return result;

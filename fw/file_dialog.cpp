@@ -30,9 +30,8 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt, const cha
 }
 
 INT_PTR CFileDialog::DoModal() {
-    CWnd* owner = m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd();
     fw::FileDialogRequest request = m_request;
-    const INT_PTR result = fw::CurrentDesktop().FileDialog(owner != nullptr ? owner->m_hWnd : nullptr, request);
+    const INT_PTR result = fw::CurrentDesktop().FileDialog(fw::OwnerOf(m_pParentWnd), request);
     if (result != IDOK) return IDCANCEL;
     m_strPathName = request.fileName;
     return IDOK;

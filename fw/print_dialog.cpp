@@ -13,8 +13,7 @@ CPrintDialog::~CPrintDialog() {
 }
 
 INT_PTR CPrintDialog::DoModal() {
-    CWnd* owner = m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd();
-    m_pd.hwndOwner = owner != nullptr ? owner->m_hWnd : nullptr;
+    m_pd.hwndOwner = fw::OwnerOf(m_pParentWnd);
     if (!m_bHandedOver) delete m_pd.hDC;
     m_pd.hDC = nullptr;
     m_bHandedOver = false;

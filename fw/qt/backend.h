@@ -32,6 +32,7 @@ struct Window {
     Window& operator=(const Window&) = delete;
 
     QWidget* widget;
+    QWidget* client = nullptr;   // a dialog's client area, below its menu bar
     Kind kind;
     int id = 0;
     DWORD style = 0;
@@ -67,6 +68,9 @@ private:
 };
 
 Window* WindowOf(QWidget* widget);
+// The widget a toolkit dialog opens over: the owner's, or without one the
+// modal window that is up.
+QWidget* OwnerWidget(HWND owner);
 
 // Sends a message where the toolkit calls in: exceptions escaping a handler
 // are reported here and go no further.

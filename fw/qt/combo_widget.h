@@ -17,6 +17,9 @@ public:
     QString windowText() const override { return currentIndex() >= 0 ? currentText() : QString(); }
     void setWindowText(const QString&) override {}
 
+    // The height of the opened list, as the template gives it.
+    int listHeight = 0;
+
     // Asks the owner to draw item `item` (-1 for none) into `rect` with the
     // drawing-request state flags `state`; false when nobody drew it.
     bool drawItem(QPainter& painter, const QRect& rect, int item, UINT state);

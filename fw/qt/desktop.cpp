@@ -24,9 +24,7 @@ extern char** environ;
 namespace fw::detail {
 namespace {
 
-constexpr INT_PTR kSuccess = 42;         // any answer above 32
-constexpr INT_PTR kFileNotFound = 2;     // SE_ERR_FNF
-constexpr INT_PTR kNoAssociation = 31;   // SE_ERR_NOASSOC
+constexpr INT_PTR kOpened = 42;  // any answer above 32
 
 // Openers still running after we stopped waiting: reaped as they end.
 void ReapLater(pid_t pid) {
@@ -56,25 +54,20 @@ INT_PTR RunOpener(const QString& target) {
     pid_t pid = 0;
     const int error = posix_spawnp(&pid, program, nullptr, &attributes, argv, environ);
     posix_spawnattr_destroy(&attributes);
-    if (error != 0) return kNoAssociation;
+    if (error != 0) return SE_ERR_NOASSOC;
 
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
     while (std::chrono::steady_clock::now() < deadline) {
         int status = 0;
         if (waitpid(pid, &status, WNOHANG) == pid) {
-            return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? kSuccess : kNoAssociation;
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? kOpened : SE_ERR_NOASSOC;
         }
         // Keep the windows painted, but take no input meanwhile.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
         QThread::msleep(20);
     }
     ReapLater(pid);
-    return kSuccess;
-}
-
-QWidget* OwnerWidget(HWND owner) {
-    if (owner != nullptr) return owner->widget;
-    return QApplication::activeModalWidget();
+    return kOpened;
 }
 
 class QtDesktop : public Desktop {
@@ -110,7 +103,7 @@ public:
         static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
         if (!scheme.match(target).hasMatch()) {
             const QFileInfo info(QDir::current(), target);
-            if (!info.exists()) return kFileNotFound;
+            if (!info.exists()) return SE_ERR_FNF;
             target = info.absoluteFilePath();
         }
         return RunOpener(target);

@@ -22,6 +22,7 @@
 #include "fw/exception.h"
 #include "fw/gdi.h"
 #include "fw/qt/backend.h"
+#include "fw/qt/combo_widget.h"
 
 namespace fw::detail {
 namespace {
@@ -209,7 +210,7 @@ DialogWidget* Create(const DialogTemplate& dt, Window* owner) {
         }
     }
     auto* client = new QFrame(widget);
-    client->setObjectName("fwClient");
+    window->client = client;
     if (dt.exStyle & WS_EX_CLIENTEDGE) {
         client->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         client->setLineWidth(2);
@@ -232,7 +233,7 @@ DialogWidget* Create(const DialogTemplate& dt, Window* owner) {
             // The template gives the height of the opened list.
             auto* combo = static_cast<QComboBox*>(control);
             control->resize(Scale(item.cx, units.width(), 4), combo->sizeHint().height());
-            control->setProperty("fwListHeight", height);
+            static_cast<ComboWidget*>(control)->listHeight = height;
         } else if (item.kind == ControlKind::Static && (item.style & SS_TYPEMASK) == SS_ICON) {
             // A picture static takes the size of its icon, whatever the template says.
             const QPixmap icon = IconPixmap(AfxGetApp() != nullptr ? AfxGetApp()->LoadIcon(item.image) : nullptr);
@@ -254,8 +255,10 @@ DialogWidget* Create(const DialogTemplate& dt, Window* owner) {
 
 // Fits the opened list into the height the template gives it.
 void FitDropDowns(QWidget* client) {
-    for (QComboBox* combo : client->findChildren<QComboBox*>()) {
-        const int listHeight = combo->property("fwListHeight").toInt() - combo->height();
+    for (QComboBox* each : client->findChildren<QComboBox*>()) {
+        auto* combo = dynamic_cast<ComboWidget*>(each);
+        if (combo == nullptr) continue;
+        const int listHeight = combo->listHeight - combo->height();
         const int rowHeight = std::max(1, combo->view()->sizeHintForRow(0));
         combo->setMaxVisibleItems(std::max(1, listHeight / rowHeight));
     }

@@ -32,7 +32,7 @@ QString WithoutLeadingStops(QString extension) {
 }  // namespace
 
 INT_PTR FileDialog(HWND owner, FileDialogRequest& request) {
-    QFileDialog dialog(owner != nullptr ? owner->widget : QApplication::activeModalWidget());
+    QFileDialog dialog(OwnerWidget(owner));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, (request.flags & OFN_OVERWRITEPROMPT) == 0);

@@ -34,6 +34,8 @@ Window* WindowOf(QWidget* widget) {
     return holder != nullptr ? holder->handle() : nullptr;
 }
 
+QWidget* OwnerWidget(HWND owner) { return owner != nullptr ? owner->widget : QApplication::activeModalWidget(); }
+
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (window == nullptr) return 0;
     if (window->attached != nullptr) return window->attached->WindowProc(message, wParam, lParam);
@@ -230,8 +232,7 @@ BOOL CWnd::IsWindowVisible() const { return m_hWnd != nullptr && m_hWnd->widget-
 
 void CWnd::GetClientRect(CRect* rect) const {
     if (m_hWnd == nullptr) return;
-    QWidget* client = m_hWnd->kind == Kind::Dialog ? m_hWnd->widget->findChild<QWidget*>("fwClient") : m_hWnd->widget;
-    if (client == nullptr) client = m_hWnd->widget;
+    const QWidget* client = m_hWnd->client != nullptr ? m_hWnd->client : m_hWnd->widget;
     *rect = CRect{0, 0, client->contentsRect().width(), client->contentsRect().height()};
 }
 
