@@ -19,6 +19,7 @@
 
 #include "fw/file.h"
 #include "fw/internal.h"
+#include "fw/posix/system_calls.h"
 
 namespace fw::detail {
 
@@ -64,16 +65,16 @@ std::string RealName(const std::string& name) {
 // one is created. A device or pipe must not block the open.
 int OpenTarget(const std::string& name, bool* created) {
     *created = false;
-    const int fd = open(name.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = Calls().open(name.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);
     if (fd >= 0 || errno != ENOENT) return fd;
-    const int made = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+    const int made = Calls().open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
     if (made >= 0) {
         *created = true;
         return made;
     }
     if (errno != EEXIST) return -1;
     // A link whose file is not there yet, or a file made meanwhile.
-    return open(name.c_str(), O_WRONLY | O_CREAT | O_NOCTTY | O_CLOEXEC, 0666);
+    return Calls().open(name.c_str(), O_WRONLY | O_CREAT | O_NOCTTY | O_CLOEXEC, 0666);
 }
 
 }  // namespace
@@ -86,30 +87,30 @@ int OpenFile::Open(const std::string& name) {
 
     // Other writers that lock are kept out while we write; a file system
     // without locks is written all the same.
-    if (flock(m_target, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return Fail(errno);
-    const int flags = fcntl(m_target, F_GETFL);
-    if (flags == -1 || fcntl(m_target, F_SETFL, flags & ~O_NONBLOCK) == -1) return Fail(errno);
+    if (Calls().flock(m_target, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return Fail(errno);
+    const int flags = Calls().fcntl(m_target, F_GETFL, 0);
+    if (flags == -1 || Calls().fcntl(m_target, F_SETFL, flags & ~O_NONBLOCK) == -1) return Fail(errno);
 
     struct stat status {};
-    if (fstat(m_target, &status) != 0) return Fail(errno);
+    if (Calls().fstat(m_target, &status) != 0) return Fail(errno);
     m_regular = S_ISREG(status.st_mode);
     if (!m_regular || m_created) return 0;
     if (status.st_nlink == 1 && PrepareReplacement(name, status)) return 0;
     // Written in place: cut to nothing first.
-    if (ftruncate(m_target, 0) != 0) return Fail(errno);
+    if (Calls().ftruncate(m_target, 0) != 0) return Fail(errno);
     return 0;
 }
 
 bool OpenFile::PrepareReplacement(const std::string& name, const struct stat& status) {
     const std::string real = RealName(name);
     std::string temporary = real.substr(0, real.rfind('/') + 1) + ".save-XXXXXX";
-    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    const int fd = Calls().mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) return false;
     // The replacement keeps the file's permissions and its owner.
     const bool sameOwner = status.st_uid == geteuid() && status.st_gid == getegid();
-    if (fchmod(fd, status.st_mode & 07777) != 0 || (!sameOwner && fchown(fd, status.st_uid, status.st_gid) != 0)) {
-        close(fd);
-        unlink(temporary.c_str());
+    if (Calls().fchmod(fd, status.st_mode & 07777) != 0 || (!sameOwner && Calls().fchown(fd, status.st_uid, status.st_gid) != 0)) {
+        Calls().close(fd);
+        Calls().unlink(temporary.c_str());
         return false;
     }
     m_output = fd;
@@ -120,7 +121,7 @@ bool OpenFile::PrepareReplacement(const std::string& name, const struct stat& st
 
 int OpenFile::Write(const char* data, std::size_t count) {
     while (count > 0) {
-        const ssize_t written = write(m_output, data, count);
+        const ssize_t written = Calls().write(m_output, data, count);
         if (written < 0) {
             if (errno == EINTR) continue;
             return errno;
@@ -133,12 +134,12 @@ int OpenFile::Write(const char* data, std::size_t count) {
 }
 
 int OpenFile::Finish() {
-    int error = m_regular && fsync(m_output) != 0 ? errno : 0;
+    int error = m_regular && Calls().fsync(m_output) != 0 ? errno : 0;
     const bool replacing = m_output != m_target;
-    if (close(m_output) != 0 && error == 0) error = errno;
+    if (Calls().close(m_output) != 0 && error == 0) error = errno;
     if (!replacing) m_target = -1;
     m_output = -1;
-    if (error == 0 && replacing && rename(m_temporary.c_str(), m_realName.c_str()) != 0) error = errno;
+    if (error == 0 && replacing && Calls().rename(m_temporary.c_str(), m_realName.c_str()) != 0) error = errno;
     if (error != 0) return Fail(error);
 
     // Finished: nothing is removed from here on. Closing the previous file
@@ -150,10 +151,10 @@ int OpenFile::Finish() {
 }
 
 void OpenFile::Discard() {
-    if (m_output >= 0 && m_output != m_target) close(m_output);
-    if (!m_temporary.empty()) unlink(m_temporary.c_str());
-    if (m_created) unlink(m_realName.c_str());
-    if (m_target >= 0) close(m_target);
+    if (m_output >= 0 && m_output != m_target) Calls().close(m_output);
+    if (!m_temporary.empty()) Calls().unlink(m_temporary.c_str());
+    if (m_created) Calls().unlink(m_realName.c_str());
+    if (m_target >= 0) Calls().close(m_target);
     m_output = m_target = -1;
     m_temporary.clear();
     m_created = false;
