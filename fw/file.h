@@ -34,9 +34,10 @@ public:
     virtual ~CFile();
 
     // Only creating a file for writing (modeCreate | modeWrite) is offered.
-    // On failure answers FALSE and, given a record, fills in the cause, the
-    // error number and the name as passed.
-    virtual BOOL Open(const char* lpszFileName, UINT nOpenFlags, CFileException* pError = nullptr);
+    // A name that the file dialog chose opens the file it chose, also when
+    // its text shows characters as '?'. On failure answers FALSE and, given
+    // a record, fills in the cause, the error number and the name as passed.
+    virtual BOOL Open(const CString& strFileName, UINT nOpenFlags, CFileException* pError = nullptr);
     // Throws a CFileException (disk full) when writing fails.
     virtual void Write(const void* lpBuf, UINT nCount);
     // Finishes the file; throws a CFileException (disk full) when that fails,
@@ -62,7 +63,7 @@ public:
     ~CStdioFile() override = default;
 
     // Text mode unless typeBinary is given.
-    BOOL Open(const char* lpszFileName, UINT nOpenFlags, CFileException* pError = nullptr) override;
+    BOOL Open(const CString& strFileName, UINT nOpenFlags, CFileException* pError = nullptr) override;
     void WriteString(const char* lpsz);
     void Write(const void* lpBuf, UINT nCount) override;
     void Close() override;

@@ -34,7 +34,7 @@ void EndModal(HWND dialog, int result);
 std::function<void(CDialog&)> TakeModalAction();
 
 // File names: from the program's Windows-1252 text to the file system's
-// bytes, and back.
+// bytes, and back (a character without a byte becomes '?').
 std::string NativeFileName(std::string_view name);
 std::string FromNativeFileName(std::string_view name);
 

@@ -177,23 +177,26 @@ CString FullPath(const CString& name) {
 CFile::CFile() = default;
 CFile::~CFile() = default;
 
-BOOL CFile::Open(const char* lpszFileName, UINT nOpenFlags, CFileException* pError) {
+BOOL CFile::Open(const CString& strFileName, UINT nOpenFlags, CFileException* pError) {
     Abort();
-    const CString name = lpszFileName;
     const auto fail = [&](int error) {
         if (pError != nullptr) {
             pError->m_cause = CFileException::OsErrorToException(error);
             pError->m_lOsError = error;
-            pError->m_strFileName = name;
+            pError->m_strFileName = strFileName;
         }
         return FALSE;
     };
     if ((nOpenFlags & modeCreate) == 0 || (nOpenFlags & 3) != modeWrite) return fail(EINVAL);
 
+    // A name chosen in the file dialog goes to the file system as it was
+    // chosen, whatever the program's text shows of it.
+    const std::string* spelling = fw::detail::NativeSpelling(strFileName);
+    const std::string native = spelling != nullptr ? *spelling : fw::detail::NativeFileName(strFileName.View());
     auto file = std::make_unique<fw::detail::OpenFile>();
-    if (const int error = file->Open(fw::detail::NativeFileName(name.View())); error != 0) return fail(error);
+    if (const int error = file->Open(native); error != 0) return fail(error);
     m_file = std::move(file);
-    m_strFileName = fw::detail::FullPath(name);
+    m_strFileName = fw::detail::FullPath(strFileName);
     return TRUE;
 }
 

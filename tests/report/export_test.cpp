@@ -290,3 +290,49 @@ TEST(ReportExport, FailuresAreReportedAndLeaveNoPartialReport) {
         });
     }
 }
+
+// The file chosen is the file written, whatever its name holds; the box shows
+// the name in the program's characters, '?' for those without a byte.
+TEST(ReportExport, NamesOutsideTheCodePageAreWrittenAsChosen) {
+    const std::string greek = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1";
+    struct Case {
+        const char* name;
+        std::string folder;       // "" for the temporary folder itself
+        std::string file;
+        std::string shown;        // the path below the temporary folder, as the box shows it
+        bool replaces;            // a file of that name is there
+    };
+    const Case cases[] = {
+        {"Greek name over an existing file", "", greek + ".txt", "??????.txt", true},
+        {"Cyrillic folder", "\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B",
+         "\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt", "?????????" "/?????.txt", false},
+        {"Japanese folder and name", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", "\xE5\xA0\xB1\xE5\x91\x8A.txt",
+         "???" "/??.txt", false},
+        {"emoji", "", "rep\xF0\x9F\x98\x80.txt", "rep?.txt", false},
+        {"Greek folder, a name of the code page", greek, "Kalvex \xC2\xB5H.TXT", "??????" "/Kalvex \xB5H.TXT", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fw::testing::FakeDesktop desktop;
+        fw::testing::ScopedDesktop scoped(desktop);
+        TempFolder folder;
+        const fs::path chosen = c.folder.empty() ? folder.Path() / c.file : folder.Path() / c.folder / c.file;
+        // The name's '?' form is there too, and must stay as it is.
+        const fs::path questionMarks = folder.Path() / c.shown;
+        fs::create_directories(chosen.parent_path());
+        fs::create_directories(questionMarks.parent_path());
+        std::ofstream(questionMarks) << "another file";
+        if (c.replaces) std::ofstream(chosen) << "the old report";
+
+        RunMainWindow([&](CCoilDialog& dialog) {
+            FillWorkedExample(dialog);
+            Save(dialog, desktop, chosen);
+
+            EXPECT_EQ(ReadFile(chosen), WithCrLf(dialog.BuildReport().Str()));
+            EXPECT_EQ(ReadFile(questionMarks), "another file");
+            ASSERT_EQ(desktop.boxes.size(), 1u);
+            EXPECT_EQ(desktop.boxes[0].text, "Salvato in\n\n" + (folder.Path() / c.shown).string());
+            EXPECT_EQ(desktop.boxes[0].type, MB_ICONINFORMATION);
+        });
+    }
+}
