@@ -4,15 +4,24 @@
 // (a missing folder, a read-only file or folder, a folder as the target) and
 // nothing is written when it fails. An existing regular file is then not
 // touched until the end: the bytes go to a temporary file beside it, which
-// replaces it only once everything was written, synced and closed. Devices
-// and pipes are written directly; so is a file that cannot be replaced that
-// way (a folder that is not writable, several names for one file, an owner
-// that we cannot give to the replacement).
+// takes the file's owner and permissions and replaces it only once
+// everything was written, synced and closed.
+//
+// Where no such replacement can be made (several names for one file, a
+// folder that is not writable or has no room for another file, an owner
+// that the replacement cannot take), the file is written in place:
+// everything is kept in memory until it is closed, room for all of it is
+// reserved on the file, and only then are the old bytes overwritten. When the
+// room cannot be had, the old file stays as it was.
+//
+// Devices and pipes are written directly, and so is a file that this open
+// created (it is removed again when it cannot be finished).
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <string>
@@ -42,11 +51,16 @@ private:
         return error;
     }
     bool PrepareReplacement(const std::string& name, const struct stat& status);
+    int FinishInPlace();
+    int Reserve(off_t size);
 
     int m_target = -1;           // the file named; holds the lock
     int m_output = -1;           // where the bytes go
     bool m_regular = false;
     bool m_created = false;      // this open created the target: removed if unfinished
+    bool m_inPlace = false;      // the target is overwritten when finished
+    off_t m_previousSize = 0;    // of the target written in place
+    std::string m_pending;       // what goes in place
     std::string m_realName;      // the target with its links resolved
     std::string m_temporary;     // the replacement being written
 };
@@ -77,6 +91,24 @@ int OpenTarget(const std::string& name, bool* created) {
     return Calls().open(name.c_str(), O_WRONLY | O_CREAT | O_NOCTTY | O_CLOEXEC, 0666);
 }
 
+// Writes all of `data` at `offset`, or at the file's position when the
+// offset is negative; answers 0 or the error number.
+int WriteAll(int fd, const char* data, std::size_t count, off_t offset = -1) {
+    while (count > 0) {
+        const ssize_t written =
+            offset < 0 ? Calls().write(fd, data, count) : Calls().pwrite(fd, data, count, offset);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (written == 0) return EIO;
+        data += written;
+        count -= static_cast<std::size_t>(written);
+        if (offset >= 0) offset += written;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int OpenFile::Open(const std::string& name) {
@@ -96,8 +128,8 @@ int OpenFile::Open(const std::string& name) {
     m_regular = S_ISREG(status.st_mode);
     if (!m_regular || m_created) return 0;
     if (status.st_nlink == 1 && PrepareReplacement(name, status)) return 0;
-    // Written in place: cut to nothing first.
-    if (Calls().ftruncate(m_target, 0) != 0) return Fail(errno);
+    m_inPlace = true;
+    m_previousSize = status.st_size;
     return 0;
 }
 
@@ -120,20 +152,19 @@ bool OpenFile::PrepareReplacement(const std::string& name, const struct stat& st
 }
 
 int OpenFile::Write(const char* data, std::size_t count) {
-    while (count > 0) {
-        const ssize_t written = Calls().write(m_output, data, count);
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        if (written == 0) return EIO;
-        data += written;
-        count -= static_cast<std::size_t>(written);
+    if (m_inPlace) {
+        m_pending.append(data, count);
+        return 0;
     }
-    return 0;
+    return WriteAll(m_output, data, count);
 }
 
 int OpenFile::Finish() {
+    if (m_inPlace) {
+        if (const int error = FinishInPlace(); error != 0) return Fail(error);
+        Discard();
+        return 0;
+    }
     int error = m_regular && Calls().fsync(m_output) != 0 ? errno : 0;
     const bool replacing = m_output != m_target;
     if (Calls().close(m_output) != 0 && error == 0) error = errno;
@@ -150,6 +181,36 @@ int OpenFile::Finish() {
     return 0;
 }
 
+int OpenFile::FinishInPlace() {
+    const auto size = static_cast<off_t>(m_pending.size());
+    if (const int error = Reserve(size); error != 0) return error;
+    // The old content is given up from here on.
+    if (const int error = WriteAll(m_target, m_pending.data(), m_pending.size(), 0); error != 0) return error;
+    if (Calls().ftruncate(m_target, size) != 0 || Calls().fsync(m_target) != 0) return errno;
+    return 0;
+}
+
+// Makes sure that the file holds room for `size` bytes, without changing a
+// byte of what it holds; when that fails, it keeps its old length too.
+int OpenFile::Reserve(off_t size) {
+    if (size == 0 || Calls().fallocate(m_target, 0, 0, size) == 0) return 0;
+    int error = errno;
+    if (error == EOPNOTSUPP || error == ENOSYS) {
+        // A file system that cannot reserve: the room beyond the old end is
+        // written with zeros instead; the old bytes already have theirs.
+        error = 0;
+        static constexpr char kZeros[4096] = {};
+        for (off_t at = m_previousSize; at < size && error == 0;) {
+            const auto count = static_cast<std::size_t>(std::min<off_t>(size - at, sizeof kZeros));
+            error = WriteAll(m_target, kZeros, count, at);
+            at += static_cast<off_t>(count);
+        }
+        if (error == 0) return 0;
+    }
+    if (size > m_previousSize) Calls().ftruncate(m_target, m_previousSize);
+    return error;
+}
+
 void OpenFile::Discard() {
     if (m_output >= 0 && m_output != m_target) Calls().close(m_output);
     if (!m_temporary.empty()) Calls().unlink(m_temporary.c_str());
@@ -158,6 +219,8 @@ void OpenFile::Discard() {
     m_output = m_target = -1;
     m_temporary.clear();
     m_created = false;
+    m_inPlace = false;
+    m_pending.clear();
 }
 
 namespace {

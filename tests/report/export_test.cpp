@@ -1,11 +1,14 @@
 // File > Save: the dialog's answers come from the test, the files are real.
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -291,6 +294,16 @@ TEST(ReportExport, FailuresAreReportedAndLeaveNoPartialReport) {
     }
 }
 
+namespace {
+
+// Sets "Numero spire" to `count` digits, for a report larger than a pipe's
+// buffer or than the room left on a small disk.
+void FillTurns(CCoilDialog& dialog, std::size_t count) {
+    fw::testing::SetTextUtf8(Item(dialog, IDC_TURNS), std::string(count, '1'));
+}
+
+}  // namespace
+
 // The file chosen is the file written, whatever its name holds; the box shows
 // the name in the program's characters, '?' for those without a byte.
 TEST(ReportExport, NamesOutsideTheCodePageAreWrittenAsChosen) {
@@ -334,5 +347,66 @@ TEST(ReportExport, NamesOutsideTheCodePageAreWrittenAsChosen) {
             EXPECT_EQ(desktop.boxes[0].text, "Salvato in\n\n" + (folder.Path() / c.shown).string());
             EXPECT_EQ(desktop.boxes[0].type, MB_ICONINFORMATION);
         });
+    }
+}
+
+// A disk with no free file for the replacement: the report goes in place,
+// and only when all of it fits; otherwise the old report stays whole, under
+// every name it has.
+TEST(ReportExport, InPlaceOnAFullDiskLeavesTheOldReport) {
+    if (!RunningAsRoot()) GTEST_SKIP() << "mounting a small tmpfs needs root";
+    struct Case {
+        const char* name;
+        bool hardLinked;
+        bool diskFull;
+    };
+    const Case cases[] = {
+        {"one name, disk full", false, true},
+        {"two names, disk full", true, true},
+        {"one name, room enough", false, false},
+        {"two names, room enough", true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fw::testing::FakeDesktop desktop;
+        fw::testing::ScopedDesktop scoped(desktop);
+        TempFolder folder;
+        const fs::path disk = folder.Path() / "disk";
+        fs::create_directory(disk);
+        // 64 KB and room for the folder, the old report (a second name takes
+        // room too) and one more file, which fills the disk or not.
+        const char* options = c.hardLinked ? "size=64k,nr_inodes=4" : "size=64k,nr_inodes=3";
+        if (mount("tmpfs", disk.c_str(), "tmpfs", 0, options) != 0) {
+            GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+        }
+        const fs::path path = disk / "old.txt";
+        std::ofstream(path) << "the old report";
+        if (c.hardLinked) fs::create_hard_link(path, disk / "link.txt");
+        {
+            std::ofstream filler(disk / "filler", std::ios::binary);
+            const std::string block(4096, 'x');
+            for (int i = 0; i < (c.diskFull ? 100 : 2); ++i) filler << block;
+        }
+
+        RunMainWindow([&](CCoilDialog& dialog) {
+            FillWorkedExample(dialog);
+            FillTurns(dialog, 20000);
+            Save(dialog, desktop, path);
+
+            ASSERT_EQ(desktop.boxes.size(), 1u);
+            const std::string report = WithCrLf(dialog.BuildReport().Str());
+            if (c.diskFull) {
+                EXPECT_EQ(desktop.boxes[0].text, "Disk full while accessing " + path.string() + ".");
+                EXPECT_EQ(desktop.boxes[0].type, MB_ICONSTOP);
+            } else {
+                EXPECT_EQ(desktop.boxes[0].text, "Salvato in\n\n" + path.string());
+            }
+            const std::string expected = c.diskFull ? "the old report" : report;
+            EXPECT_EQ(ReadFile(path), expected);
+            if (c.hardLinked) {
+                EXPECT_EQ(ReadFile(disk / "link.txt"), expected);
+            }
+        });
+        EXPECT_EQ(umount2(disk.c_str(), MNT_DETACH), 0);
     }
 }
