@@ -2,10 +2,10 @@
 // in text mode writes each LF as CR LF.
 //
 // A file opened with modeCreate | modeWrite is replaced as a whole: an
-// existing file keeps its previous content until everything was written and
-// the file closed without error; a file that did not exist and could not be
-// written completely is removed again. The file is locked against other
-// writers while it is open.
+// existing file keeps its previous content, owner, permissions, ACL and
+// other attributes until everything was written and the file closed without
+// error; a file that did not exist and could not be written completely is
+// removed again. The file is locked against other writers while it is open.
 #pragma once
 
 #include <memory>

@@ -4,12 +4,12 @@
 // (a missing folder, a read-only file or folder, a folder as the target) and
 // nothing is written when it fails. An existing regular file is then not
 // touched until the end: the bytes go to a temporary file beside it, which
-// takes the file's owner and permissions and replaces it only once
-// everything was written, synced and closed.
+// takes the file's owner, permissions, ACL and other attributes and replaces
+// it only once everything was written, synced and closed.
 //
 // Where no such replacement can be made (several names for one file, a
-// folder that is not writable or has no room for another file, an owner
-// that the replacement cannot take), the file is written in place:
+// folder that is not writable or has no room for another file, an owner or
+// attribute that the replacement cannot take), the file is written in place:
 // everything is kept in memory until it is closed, room for all of it is
 // reserved on the file, and only then are the old bytes overwritten. When the
 // room cannot be had, the old file stays as it was.
@@ -28,6 +28,7 @@
 
 #include "fw/file.h"
 #include "fw/internal.h"
+#include "fw/posix/attributes.h"
 #include "fw/posix/system_calls.h"
 
 namespace fw::detail {
@@ -138,9 +139,11 @@ bool OpenFile::PrepareReplacement(const std::string& name, const struct stat& st
     std::string temporary = real.substr(0, real.rfind('/') + 1) + ".save-XXXXXX";
     const int fd = Calls().mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) return false;
-    // The replacement keeps the file's permissions and its owner.
+    // The replacement takes the file's owner, then its attributes and last
+    // its permissions, which a change of owner could have cut.
     const bool sameOwner = status.st_uid == geteuid() && status.st_gid == getegid();
-    if (Calls().fchmod(fd, status.st_mode & 07777) != 0 || (!sameOwner && Calls().fchown(fd, status.st_uid, status.st_gid) != 0)) {
+    if ((!sameOwner && Calls().fchown(fd, status.st_uid, status.st_gid) != 0) || !CarryAttributes(m_target, fd) ||
+        Calls().fchmod(fd, status.st_mode & 07777) != 0) {
         Calls().close(fd);
         Calls().unlink(temporary.c_str());
         return false;

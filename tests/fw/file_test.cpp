@@ -1,8 +1,9 @@
-// File names, and saving a file when the replacement cannot be made or its
-// room cannot be had: the operating system's calls are made to fail through
-// the framework's table of them.
+// Saving a file when the replacement cannot be made, its room cannot be had
+// or the file's attributes cannot be carried: the operating system's calls
+// are made to fail through the framework's table of them.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -85,6 +86,10 @@ ssize_t NoRoomToWrite(int, const void*, std::size_t, off_t) {
 }
 int ModeRefused(int, mode_t) {
     errno = EPERM;
+    return -1;
+}
+int AttributeRefused(int, const char*, const void*, std::size_t, int) {
+    errno = ENOTSUP;
     return -1;
 }
 
@@ -233,4 +238,31 @@ TEST(FileInPlace, WritesOnlyWhatFitsAndOtherwiseKeepsTheOldFile) {
             EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
         }
     }
+}
+
+// Attributes that the replacement cannot take: the file is written in place
+// and keeps them, rather than being replaced by one without them.
+TEST(FileInPlace, KeepsAttributesThatTheReplacementCannotTake) {
+    Folder folder;
+    const fs::path path = folder / "report.txt";
+    Make(path, kOld);
+    if (setxattr(path.c_str(), "user.tag", "kalvex", 6, 0) != 0) {
+        GTEST_SKIP() << "the temporary folder's file system keeps no user attributes: " << std::strerror(errno);
+    }
+    const ino_t inode = Inode(path);
+
+    SystemCalls calls = fw::detail::RealCalls();
+    calls.fsetxattr = AttributeRefused;
+    fw::detail::ScopedSystemCalls scoped(calls);
+    CStdioFile file;
+    ASSERT_TRUE(file.Open(path.string(), CFile::modeCreate | CFile::modeWrite));
+    file.WriteString(kNew.c_str());
+    file.Close();
+
+    EXPECT_EQ(Read(path), WithCrLf(kNew));
+    EXPECT_EQ(Inode(path), inode);
+    char value[16] = {};
+    EXPECT_EQ(getxattr(path.c_str(), "user.tag", value, sizeof value), 6);
+    EXPECT_STREQ(value, "kalvex");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
 }

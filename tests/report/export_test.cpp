@@ -3,10 +3,12 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -302,6 +304,19 @@ void FillTurns(CCoilDialog& dialog, std::size_t count) {
     fw::testing::SetTextUtf8(Item(dialog, IDC_TURNS), std::string(count, '1'));
 }
 
+// What a command prints, or nothing when it cannot be run or fails.
+std::optional<std::string> Output(const std::string& command) {
+    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+    if (pipe == nullptr) return std::nullopt;
+    std::string output;
+    char buffer[256];
+    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, got);
+    if (pclose(pipe) != 0) return std::nullopt;
+    return output;
+}
+
+std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+
 }  // namespace
 
 // The file chosen is the file written, whatever its name holds; the box shows
@@ -408,5 +423,55 @@ TEST(ReportExport, InPlaceOnAFullDiskLeavesTheOldReport) {
             }
         });
         EXPECT_EQ(umount2(disk.c_str(), MNT_DETACH), 0);
+    }
+}
+
+// The replacement carries the old file's ACL and attributes, and takes none
+// from its folder that the old file did not have.
+TEST(ReportExport, ReplacingKeepsTheAclAndAttributes) {
+    if (!Output("command -v setfacl && command -v getfacl")) GTEST_SKIP() << "setfacl/getfacl are not installed";
+    struct Case {
+        const char* name;
+        const char* onFile;    // setfacl arguments for the old file, or nullptr
+        const char* onFolder;  // setfacl arguments for the folder, after the file was made
+        bool userAttribute;
+        const char* expected;  // getfacl's entries afterwards
+    };
+    const Case cases[] = {
+        {"a named user, group read only", "-m u:daemon:rw", nullptr, false,
+         "user::rw-\nuser:daemon:rw-\ngroup::r--\nmask::rw-\nother::---\n"},
+        {"a user attribute", nullptr, nullptr, true, "user::rw-\ngroup::r--\nother::---\n"},
+        {"the folder's default ACL is not taken", nullptr, "-d -m u:daemon:rwx", true,
+         "user::rw-\ngroup::r--\nother::---\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fw::testing::FakeDesktop desktop;
+        fw::testing::ScopedDesktop scoped(desktop);
+        TempFolder folder;
+        const fs::path path = folder.Make("Kalvex.TXT", "old", fs::perms::owner_read | fs::perms::owner_write |
+                                                                  fs::perms::group_read);
+        if (c.onFile != nullptr && !Output(std::string("setfacl ") + c.onFile + " " + Quoted(path))) {
+            GTEST_SKIP() << "the temporary folder's file system keeps no ACL";
+        }
+        if (c.onFolder != nullptr && !Output(std::string("setfacl ") + c.onFolder + " " + Quoted(folder.Path()))) {
+            GTEST_SKIP() << "the temporary folder's file system keeps no ACL";
+        }
+        if (c.userAttribute && setxattr(path.c_str(), "user.tag", "kalvex", 6, 0) != 0) {
+            GTEST_SKIP() << "the temporary folder's file system keeps no user attributes";
+        }
+
+        RunMainWindow([&](CCoilDialog& dialog) {
+            FillWorkedExample(dialog);
+            Save(dialog, desktop, path);
+            EXPECT_EQ(ReadFile(path), WithCrLf(dialog.BuildReport().Str()));
+        });
+        EXPECT_EQ(Output("getfacl --omit-header --absolute-names " + Quoted(path)), std::string(c.expected) + "\n");
+        char value[16] = {};
+        if (c.userAttribute) {
+            EXPECT_EQ(getxattr(path.c_str(), "user.tag", value, sizeof value), 6);
+            EXPECT_STREQ(value, "kalvex");
+        }
+        EXPECT_EQ(folder.Names(), std::vector<std::string>{"Kalvex.TXT"});
     }
 }
