@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 #include "fw/file.h"
 #include "fw/file_dialog.h"
@@ -54,6 +55,9 @@ TEST(ToolkitFileDialog, ChoosesANameOutsideTheCodePageAsItIs) {
     namespace fs = std::filesystem;
     std::string pattern = (fs::temp_directory_path() / "kalvex-dialog-XXXXXX").string();
     const fs::path base = mkdtemp(pattern.data());
+    const std::unique_ptr<const fs::path, void (*)(const fs::path*)> removed(&base, [](const fs::path* p) {
+        fs::remove_all(*p);
+    });
     const std::string greek = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1";  // Ellada
     const fs::path folder = base / greek;
     fs::create_directory(folder);
@@ -77,5 +81,4 @@ TEST(ToolkitFileDialog, ChoosesANameOutsideTheCodePageAsItIs) {
     };
     EXPECT_EQ(read(folder / (greek + ".txt")), "report\r\n");
     EXPECT_EQ(read(base / "??????" / "??????.txt"), "untouched");
-    fs::remove_all(base);
 }
