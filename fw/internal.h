@@ -38,4 +38,8 @@ std::function<void(CDialog&)> TakeModalAction();
 std::string NativeFileName(std::string_view name);
 std::string FromNativeFileName(std::string_view name);
 
+// Part of the program's start: writes to a closed pipe or past the file size
+// limit fail with an error instead of ending the process.
+void IgnoreWriteSignals();
+
 }  // namespace fw::detail

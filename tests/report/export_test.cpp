@@ -1,4 +1,5 @@
 // File > Save: the dialog's answers come from the test, the files are real.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -7,7 +8,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +17,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "fw/file_dialog.h"
 #include "tests/ui/main_window.h"
@@ -51,25 +52,22 @@ public:
     Unprivileged& operator=(const Unprivileged&) = delete;
 };
 
-// Files may grow to `bytes` only: a longer write fails with EFBIG.
+// Files may grow to `bytes` only: a longer write raises SIGXFSZ, which the
+// framework's start leaves without effect, and fails with EFBIG.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN)) {
+    explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &m_previous);
         rlimit limit = m_previous;
         limit.rlim_cur = bytes;
         EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_signal);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_previous); }
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
     rlimit m_previous{};
-    void (*m_signal)(int);
 };
 
 // A folder of its own, open to the user that the permission tests act as.
@@ -473,5 +471,60 @@ TEST(ReportExport, ReplacingKeepsTheAclAndAttributes) {
             EXPECT_STREQ(value, "kalvex");
         }
         EXPECT_EQ(folder.Names(), std::vector<std::string>{"Kalvex.TXT"});
+    }
+}
+
+// A pipe's reader that goes away, or none at all: an error box naming the
+// pipe, and the program goes on.
+TEST(ReportExport, APipeThatTakesNothingIsReported) {
+    struct Case {
+        const char* name;
+        bool reader;
+        const char* text;
+        UINT icon;
+    };
+    const Case cases[] = {
+        {"reader stops early", true, "Disk full while accessing %1.", MB_ICONSTOP},
+        {"no reader", false, "%1 contains an invalid path.", MB_ICONEXCLAMATION},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fw::testing::FakeDesktop desktop;
+        fw::testing::ScopedDesktop scoped(desktop);
+        TempFolder folder;
+        const fs::path pipe = folder.Path() / "pipe";
+        ASSERT_EQ(mkfifo(pipe.c_str(), 0666), 0);
+        std::thread reader;
+        int writer = -1;
+        if (c.reader) {
+            // Opened before the save, so that it finds a reader, which waits
+            // for the report (the test's own writer keeps it from reading an
+            // end before), takes a few bytes of it and goes. The report does
+            // not fit the pipe's small buffer.
+            const int fd = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+            ASSERT_GE(fd, 0);
+            writer = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+            ASSERT_GE(writer, 0);
+            ASSERT_GE(fcntl(fd, F_SETPIPE_SZ, 4096), 0);
+            ASSERT_EQ(fcntl(fd, F_SETFL, 0), 0);
+            reader = std::thread([fd] {
+                char some[16];
+                EXPECT_GT(read(fd, some, sizeof some), 0);
+                close(fd);
+            });
+        }
+        RunMainWindow([&](CCoilDialog& dialog) {
+            FillWorkedExample(dialog);
+            FillTurns(dialog, 20000);
+            Save(dialog, desktop, pipe);
+            ASSERT_EQ(desktop.boxes.size(), 1u);
+            CString text = c.text;
+            text.Replace("%1", pipe.string());
+            EXPECT_EQ(desktop.boxes[0].text, text.Str());
+            EXPECT_EQ(desktop.boxes[0].type, c.icon);
+        });
+        if (reader.joinable()) reader.join();
+        if (writer >= 0) close(writer);
+        EXPECT_EQ(folder.Names(), std::vector<std::string>{"pipe"});
     }
 }
