@@ -13,32 +13,28 @@
 namespace fw::detail {
 namespace {
 
-// The attributes' names; none on a file system without attributes; nothing
-// when they cannot be listed.
-std::optional<std::vector<std::string>> Names(int fd) {
+// The attributes' names; answers 0 or the error number (ENOTSUP on a file
+// system that keeps none).
+int List(int fd, std::vector<std::string>* names) {
     std::string list;
     while (true) {
         const ssize_t size = Calls().flistxattr(fd, nullptr, 0);
-        if (size < 0) {
-            if (errno == ENOTSUP) return std::vector<std::string>{};
-            return std::nullopt;
-        }
+        if (size < 0) return errno;
         list.resize(static_cast<std::size_t>(size));
         const ssize_t got = Calls().flistxattr(fd, list.data(), list.size());
         if (got >= 0) {
             list.resize(static_cast<std::size_t>(got));
             break;
         }
-        if (errno != ERANGE) return std::nullopt;  // grew meanwhile: again
+        if (errno != ERANGE) return errno;  // ERANGE: grew meanwhile, again
     }
-    std::vector<std::string> names;
     for (std::size_t at = 0; at < list.size();) {
         const std::size_t end = list.find('\0', at);
         if (end == std::string::npos) break;
-        if (end > at) names.push_back(list.substr(at, end - at));
+        if (end > at) names->push_back(list.substr(at, end - at));
         at = end + 1;
     }
-    return names;
+    return 0;
 }
 
 std::optional<std::string> Value(int fd, const std::string& name) {
@@ -66,13 +62,18 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 }  // namespace
 
 bool CarryAttributes(int from, int to) {
-    const auto wanted = Names(from);
-    const auto present = Names(to);
-    if (!wanted || !present) return false;
-    for (const std::string& name : *present) {
-        if (!Contains(*wanted, name) && Calls().fremovexattr(to, name.c_str()) != 0) return false;
+    std::vector<std::string> wanted;
+    std::vector<std::string> present;
+    const int fromError = List(from, &wanted);
+    const int toError = List(to, &present);
+    // Both files live in the same folder: only when neither can have any is
+    // there nothing to carry.
+    if (fromError == ENOTSUP && toError == ENOTSUP) return true;
+    if (fromError != 0 || toError != 0) return false;
+    for (const std::string& name : present) {
+        if (!Contains(wanted, name) && Calls().fremovexattr(to, name.c_str()) != 0) return false;
     }
-    for (const std::string& name : *wanted) {
+    for (const std::string& name : wanted) {
         const auto value = Value(from, name);
         if (!value || Calls().fsetxattr(to, name.c_str(), value->data(), value->size(), 0) != 0) return false;
     }

@@ -187,10 +187,14 @@ int OpenFile::Finish() {
 int OpenFile::FinishInPlace() {
     const auto size = static_cast<off_t>(m_pending.size());
     if (const int error = Reserve(size); error != 0) return error;
-    // The old content is given up from here on.
-    if (const int error = WriteAll(m_target, m_pending.data(), m_pending.size(), 0); error != 0) return error;
-    if (Calls().ftruncate(m_target, size) != 0 || Calls().fsync(m_target) != 0) return errno;
-    return 0;
+    // The old content is given up from here on. Should writing fail all the
+    // same (a failing device), the file gets its old length back, and keeps
+    // those of its old bytes that were not written over yet.
+    int error = WriteAll(m_target, m_pending.data(), m_pending.size(), 0);
+    if (error == 0 && Calls().ftruncate(m_target, size) != 0) error = errno;
+    if (error == 0 && Calls().fsync(m_target) != 0) error = errno;
+    if (error != 0 && size > m_previousSize) Calls().ftruncate(m_target, m_previousSize);
+    return error;
 }
 
 // Makes sure that the file holds room for `size` bytes, without changing a

@@ -92,6 +92,16 @@ int AttributeRefused(int, const char*, const void*, std::size_t, int) {
     errno = ENOTSUP;
     return -1;
 }
+// The old file's attributes are listed first: that listing answers as on a
+// file system without attributes, the replacement's does not.
+int g_listings = 0;
+ssize_t OldFileListsNone(int fd, char* names, std::size_t size) {
+    if (g_listings++ == 0) {
+        errno = ENOTSUP;
+        return -1;
+    }
+    return fw::detail::RealCalls().flistxattr(fd, names, size);
+}
 
 constexpr char kOld[] = "the old report, which must stay whole\n";
 // Longer than the old file, so that its room must grow.
@@ -194,6 +204,8 @@ TEST(FileInPlace, WritesOnlyWhatFitsAndOtherwiseKeepsTheOldFile) {
          real.pwrite, true},
         {"no reservation on this file system, disk full", true, real.mkostemp, real.fchmod, CannotReserve,
          NoRoomToWrite, false},
+        {"room reserved, then the device fails", true, real.mkostemp, real.fchmod, real.fallocate, NoRoomToWrite,
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -240,29 +252,45 @@ TEST(FileInPlace, WritesOnlyWhatFitsAndOtherwiseKeepsTheOldFile) {
     }
 }
 
-// Attributes that the replacement cannot take: the file is written in place
-// and keeps them, rather than being replaced by one without them.
+// Attributes that the replacement cannot take, or that cannot be read: the
+// file is written in place and keeps them, rather than being replaced by one
+// without them.
 TEST(FileInPlace, KeepsAttributesThatTheReplacementCannotTake) {
-    Folder folder;
-    const fs::path path = folder / "report.txt";
-    Make(path, kOld);
-    if (setxattr(path.c_str(), "user.tag", "kalvex", 6, 0) != 0) {
-        GTEST_SKIP() << "the temporary folder's file system keeps no user attributes: " << std::strerror(errno);
+    struct Case {
+        const char* name;
+        ssize_t (*flistxattr)(int, char*, std::size_t);
+        int (*fsetxattr)(int, const char*, const void*, std::size_t, int);
+    };
+    const SystemCalls& real = fw::detail::RealCalls();
+    const Case cases[] = {
+        {"the replacement refuses one", real.flistxattr, AttributeRefused},
+        {"the old file's cannot be listed", OldFileListsNone, real.fsetxattr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Folder folder;
+        const fs::path path = folder / "report.txt";
+        Make(path, kOld);
+        if (setxattr(path.c_str(), "user.tag", "kalvex", 6, 0) != 0) {
+            GTEST_SKIP() << "the temporary folder's file system keeps no user attributes: " << std::strerror(errno);
+        }
+        const ino_t inode = Inode(path);
+
+        SystemCalls calls = real;
+        calls.flistxattr = c.flistxattr;
+        calls.fsetxattr = c.fsetxattr;
+        g_listings = 0;
+        fw::detail::ScopedSystemCalls scoped(calls);
+        CStdioFile file;
+        ASSERT_TRUE(file.Open(path.string(), CFile::modeCreate | CFile::modeWrite));
+        file.WriteString(kNew.c_str());
+        file.Close();
+
+        EXPECT_EQ(Read(path), WithCrLf(kNew));
+        EXPECT_EQ(Inode(path), inode);
+        char value[16] = {};
+        EXPECT_EQ(getxattr(path.c_str(), "user.tag", value, sizeof value), 6);
+        EXPECT_STREQ(value, "kalvex");
+        EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
     }
-    const ino_t inode = Inode(path);
-
-    SystemCalls calls = fw::detail::RealCalls();
-    calls.fsetxattr = AttributeRefused;
-    fw::detail::ScopedSystemCalls scoped(calls);
-    CStdioFile file;
-    ASSERT_TRUE(file.Open(path.string(), CFile::modeCreate | CFile::modeWrite));
-    file.WriteString(kNew.c_str());
-    file.Close();
-
-    EXPECT_EQ(Read(path), WithCrLf(kNew));
-    EXPECT_EQ(Inode(path), inode);
-    char value[16] = {};
-    EXPECT_EQ(getxattr(path.c_str(), "user.tag", value, sizeof value), 6);
-    EXPECT_STREQ(value, "kalvex");
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
 }
