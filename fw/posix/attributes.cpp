@@ -20,6 +20,7 @@ int List(int fd, std::vector<std::string>* names) {
     while (true) {
         const ssize_t size = Calls().flistxattr(fd, nullptr, 0);
         if (size < 0) return errno;
+        if (size == 0) return 0;
         list.resize(static_cast<std::size_t>(size));
         const ssize_t got = Calls().flistxattr(fd, list.data(), list.size());
         if (got >= 0) {
@@ -42,6 +43,7 @@ std::optional<std::string> Value(int fd, const std::string& name) {
     while (true) {
         const ssize_t size = Calls().fgetxattr(fd, name.c_str(), nullptr, 0);
         if (size < 0) return std::nullopt;
+        if (size == 0) return value;
         value.resize(static_cast<std::size_t>(size));
         const ssize_t got = Calls().fgetxattr(fd, name.c_str(), value.data(), value.size());
         if (got >= 0) {
