@@ -23,5 +23,17 @@ int CString::Replace(std::string_view from, std::string_view to) {
         m_text.replace(at, from.size(), to);
         ++count;
     }
+    if (count > 0) m_native.reset();
     return count;
 }
+
+namespace fw::detail {
+
+const std::string* NativeSpelling(const CString& name) { return name.m_native ? &*name.m_native : nullptr; }
+
+CString WithNativeSpelling(CString shown, std::string native) {
+    shown.m_native = std::move(native);
+    return shown;
+}
+
+}  // namespace fw::detail

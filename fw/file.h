@@ -2,10 +2,10 @@
 // in text mode writes each LF as CR LF.
 //
 // A file opened with modeCreate | modeWrite is replaced as a whole: an
-// existing file keeps its previous content until everything was written and
-// the file closed without error; a file that did not exist and could not be
-// written completely is removed again. The file is locked against other
-// writers while it is open.
+// existing file keeps its previous content, owner, permissions, ACL and
+// other attributes until everything was written and the file closed without
+// error; a file that did not exist and could not be written completely is
+// removed again. The file is locked against other writers while it is open.
 #pragma once
 
 #include <memory>
@@ -37,9 +37,10 @@ public:
     virtual ~CFile();
 
     // Only creating a file for writing (modeCreate | modeWrite) is offered.
-    // On failure answers FALSE and, given a record, fills in the cause, the
-    // error number and the name as passed.
-    virtual BOOL Open(const char* lpszFileName, UINT nOpenFlags, CFileException* pError = nullptr);
+    // A name that the file dialog chose opens the file it chose, also when
+    // its text shows characters as '?'. On failure answers FALSE and, given
+    // a record, fills in the cause, the error number and the name as passed.
+    virtual BOOL Open(const CString& strFileName, UINT nOpenFlags, CFileException* pError = nullptr);
     // Throws a CFileException (disk full) when writing fails.
     virtual void Write(const void* lpBuf, UINT nCount);
     // Finishes the file; throws a CFileException (disk full) when that fails,
@@ -65,7 +66,7 @@ public:
     ~CStdioFile() override = default;
 
     // Text mode unless typeBinary is given.
-    BOOL Open(const char* lpszFileName, UINT nOpenFlags, CFileException* pError = nullptr) override;
+    BOOL Open(const CString& strFileName, UINT nOpenFlags, CFileException* pError = nullptr) override;
     void WriteString(const char* lpsz);
     void Write(const void* lpBuf, UINT nCount) override;
     void Close() override;

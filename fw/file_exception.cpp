@@ -40,7 +40,10 @@ constexpr OsError kOsErrors[] = {
     {ENAMETOOLONG, CFileException::badPath},
     {ELOOP, CFileException::badPath},
     {EINVAL, CFileException::badPath},
+    // A device that is not there, or a pipe with no reader to take the
+    // bytes (opened without waiting for one): like a drive that is missing.
     {ENODEV, CFileException::badPath},
+    {ENXIO, CFileException::badPath},
     // Not ours to write: permissions, a read-only file, folder or file
     // system, a folder where a file should be.
     {EACCES, CFileException::accessDenied},
@@ -54,13 +57,17 @@ constexpr OsError kOsErrors[] = {
     {EWOULDBLOCK, CFileException::lockViolation},
     {ENOLCK, CFileException::lockViolation},
     {EDEADLK, CFileException::lockViolation},
-    // No room.
+    // No room: the file system is full, the quota used up, or the file may
+    // grow no further (on this file system or under the process's limit).
     {ENOSPC, CFileException::diskFull},
     {EDQUOT, CFileException::diskFull},
     {EFBIG, CFileException::diskFull},
     {EMFILE, CFileException::tooManyOpenFiles},
     {ENFILE, CFileException::tooManyOpenFiles},
+    // The device failed, or the pipe's reader went away while the bytes
+    // were on their way: the transfer broke off below the file.
     {EIO, CFileException::hardIO},
+    {EPIPE, CFileException::hardIO},
     {EBADF, CFileException::invalidFile},
     {ESPIPE, CFileException::badSeek},
 };

@@ -34,8 +34,12 @@ void EndModal(HWND dialog, int result);
 std::function<void(CDialog&)> TakeModalAction();
 
 // File names: from the program's Windows-1252 text to the file system's
-// bytes, and back.
+// bytes, and back (a character without a byte becomes '?').
 std::string NativeFileName(std::string_view name);
 std::string FromNativeFileName(std::string_view name);
+
+// Part of the program's start: writes to a closed pipe or past the file size
+// limit fail with an error instead of ending the process.
+void IgnoreWriteSignals();
 
 }  // namespace fw::detail

@@ -7,10 +7,10 @@ namespace {
 constexpr std::size_t kBufferSize = 4096;
 }
 
-BOOL CStdioFile::Open(const char* lpszFileName, UINT nOpenFlags, CFileException* pError) {
+BOOL CStdioFile::Open(const CString& strFileName, UINT nOpenFlags, CFileException* pError) {
     m_buffer.clear();
     m_bTextMode = (nOpenFlags & typeBinary) == 0;
-    return CFile::Open(lpszFileName, nOpenFlags, pError);
+    return CFile::Open(strFileName, nOpenFlags, pError);
 }
 
 void CStdioFile::WriteString(const char* lpsz) { Write(lpsz, static_cast<UINT>(std::strlen(lpsz))); }

@@ -141,7 +141,8 @@ public:
     BOOL CloseClipboard() override;
 
     // File dialogs: each request is kept; the answer is `fileDialogResult`
-    // with `fileDialogPath` as the chosen path.
+    // with `fileDialogPath` as the chosen path, as the file system spells it
+    // (UTF-8); the program sees it with '?' for characters without a byte.
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<HWND> fileDialogOwners;
     INT_PTR fileDialogResult = IDCANCEL;
@@ -178,7 +179,7 @@ public:
     virtual bool IsSaveDialog() const = 0;
     // Moves to the next filter with the keyboard, as the user does.
     virtual void NextFilter() = 0;
-    // Accepts with `name` typed into the name field.
+    // Accepts with `name` (UTF-8) typed into the name field.
     virtual void Accept(std::string_view name) = 0;
 };
 // Runs `action` once the toolkit's next file dialog is up; a dialog that the

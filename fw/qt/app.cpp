@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fw/app.h"
+#include "fw/internal.h"
 #include "fw/qt/backend.h"
 #include "fw/qt/toolkit.h"
 
@@ -29,6 +30,7 @@ std::string g_appName;
 }  // namespace
 
 std::unique_ptr<QApplication> StartToolkit(int& argc, char** argv) {
+    IgnoreWriteSignals();
     auto app = std::make_unique<QApplication>(argc, argv);
     QApplication::setStyle(new Style(QStyleFactory::create(QStringLiteral("Fusion"))));
     // The application's name: the program file's name without directory and extension.

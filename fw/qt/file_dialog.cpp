@@ -1,5 +1,6 @@
 // The toolkit's file dialog behind CFileDialog.
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QTimer>
@@ -62,7 +63,10 @@ INT_PTR FileDialog(HWND owner, FileDialogRequest& request) {
     QTimer::singleShot(0, &dialog, [&dialog, usePatterns] { usePatterns(dialog.selectedNameFilter()); });
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return IDCANCEL;
-    request.fileName = FromQt(dialog.selectedFiles().constFirst());
+    // The program sees the path in its own characters; the file system gets
+    // it as chosen.
+    const QString chosen = dialog.selectedFiles().constFirst();
+    request.fileName = WithNativeSpelling(FromQt(chosen), QFile::encodeName(chosen).toStdString());
     request.filterIndex = static_cast<int>(names.indexOf(dialog.selectedNameFilter())) + 1;
     return IDOK;
 }

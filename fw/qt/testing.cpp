@@ -22,6 +22,7 @@
 
 #include "fw/dialog.h"
 #include "fw/gdi.h"
+#include "fw/internal.h"
 #include "fw/qt/backend.h"
 #include "fw/qt/painter_device.h"
 #include "fw/qt/printer_device.h"
@@ -75,6 +76,15 @@ QComboBox* ComboOf(HWND window) { return qobject_cast<QComboBox*>(window->widget
 
 QMenuBar* MenuBarOf(HWND dialog) { return dialog->widget->findChild<QMenuBar*>(); }
 
+// Characters without a key of their own arrive as text, as from an input method.
+void TypeCharacters(QWidget* target, const QString& characters) {
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const qsizetype length = characters[i].isHighSurrogate() && i + 1 < characters.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, characters.mid(i, length), Qt::NoModifier);
+        i += length - 1;
+    }
+}
+
 std::vector<std::string> ToStd(const QStringList& list) {
     std::vector<std::string> result;
     for (const QString& each : list) result.push_back(each.toStdString());
@@ -109,7 +119,7 @@ public:
         if (auto* edit = m_dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
             edit->setFocus();
             edit->selectAll();
-            QTest::keyClicks(edit, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+            TypeCharacters(edit, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
         }
         QMetaObject::invokeMethod(m_dialog, "accept");
     }
@@ -190,13 +200,7 @@ void TypeText(std::string_view text) {
 void TypeUtf8(std::string_view text) {
     QWidget* target = InputTarget();
     if (target == nullptr) return;
-    // Characters without a key of their own arrive as text, as from an input method.
-    const QString characters = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    for (qsizetype i = 0; i < characters.size(); ++i) {
-        const qsizetype length = characters[i].isHighSurrogate() && i + 1 < characters.size() ? 2 : 1;
-        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, characters.mid(i, length), Qt::NoModifier);
-        i += length - 1;
-    }
+    TypeCharacters(target, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     ProcessEvents();
 }
 
@@ -439,7 +443,9 @@ void AnswerNextPrintDialog(bool confirm, PrintChoices* offered) {
 INT_PTR FakeDesktop::FileDialog(HWND owner, FileDialogRequest& request) {
     fileDialogs.push_back(request);
     fileDialogOwners.push_back(owner);
-    if (fileDialogResult == IDOK) request.fileName = fileDialogPath;
+    if (fileDialogResult == IDOK) {
+        request.fileName = detail::WithNativeSpelling(detail::FromNativeFileName(fileDialogPath), fileDialogPath);
+    }
     return fileDialogResult;
 }
 

@@ -1,17 +1,23 @@
 // File > Save: the dialog's answers come from the test, the files are real.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
-#include <csignal>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "fw/file_dialog.h"
 #include "tests/ui/main_window.h"
@@ -46,25 +52,22 @@ public:
     Unprivileged& operator=(const Unprivileged&) = delete;
 };
 
-// Files may grow to `bytes` only: a longer write fails with EFBIG.
+// Files may grow to `bytes` only: a longer write raises SIGXFSZ, which the
+// framework's start leaves without effect, and fails with EFBIG.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN)) {
+    explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &m_previous);
         rlimit limit = m_previous;
         limit.rlim_cur = bytes;
         EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_signal);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_previous); }
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
     rlimit m_previous{};
-    void (*m_signal)(int);
 };
 
 // A folder of its own, open to the user that the permission tests act as.
@@ -288,5 +291,240 @@ TEST(ReportExport, FailuresAreReportedAndLeaveNoPartialReport) {
             // The program goes on.
             EXPECT_NE(dialog.m_hWnd, nullptr);
         });
+    }
+}
+
+namespace {
+
+// Sets "Numero spire" to `count` digits, for a report larger than a pipe's
+// buffer or than the room left on a small disk.
+void FillTurns(CCoilDialog& dialog, std::size_t count) {
+    fw::testing::SetTextUtf8(Item(dialog, IDC_TURNS), std::string(count, '1'));
+}
+
+// What a command prints, or nothing when it cannot be run or fails.
+std::optional<std::string> Output(const std::string& command) {
+    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+    if (pipe == nullptr) return std::nullopt;
+    std::string output;
+    char buffer[256];
+    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, got);
+    if (pclose(pipe) != 0) return std::nullopt;
+    return output;
+}
+
+std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+
+}  // namespace
+
+// The file chosen is the file written, whatever its name holds; the box shows
+// the name in the program's characters, '?' for those without a byte.
+TEST(ReportExport, NamesOutsideTheCodePageAreWrittenAsChosen) {
+    const std::string greek = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1";
+    struct Case {
+        const char* name;
+        std::string folder;       // "" for the temporary folder itself
+        std::string file;
+        std::string shown;        // the path below the temporary folder, as the box shows it
+        bool replaces;            // a file of that name is there
+    };
+    const Case cases[] = {
+        {"Greek name over an existing file", "", greek + ".txt", "??????.txt", true},
+        {"Cyrillic folder", "\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B",
+         "\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt", "?????????" "/?????.txt", false},
+        {"Japanese folder and name", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", "\xE5\xA0\xB1\xE5\x91\x8A.txt",
+         "???" "/??.txt", false},
+        {"emoji", "", "rep\xF0\x9F\x98\x80.txt", "rep?.txt", false},
+        {"Greek folder, a name of the code page", greek, "Kalvex \xC2\xB5H.TXT", "??????" "/Kalvex \xB5H.TXT", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fw::testing::FakeDesktop desktop;
+        fw::testing::ScopedDesktop scoped(desktop);
+        TempFolder folder;
+        const fs::path chosen = c.folder.empty() ? folder.Path() / c.file : folder.Path() / c.folder / c.file;
+        // The name's '?' form is there too, and must stay as it is.
+        const fs::path questionMarks = folder.Path() / c.shown;
+        fs::create_directories(chosen.parent_path());
+        fs::create_directories(questionMarks.parent_path());
+        std::ofstream(questionMarks) << "another file";
+        if (c.replaces) std::ofstream(chosen) << "the old report";
+
+        RunMainWindow([&](CCoilDialog& dialog) {
+            FillWorkedExample(dialog);
+            Save(dialog, desktop, chosen);
+
+            EXPECT_EQ(ReadFile(chosen), WithCrLf(dialog.BuildReport().Str()));
+            EXPECT_EQ(ReadFile(questionMarks), "another file");
+            ASSERT_EQ(desktop.boxes.size(), 1u);
+            EXPECT_EQ(desktop.boxes[0].text, "Salvato in\n\n" + (folder.Path() / c.shown).string());
+            EXPECT_EQ(desktop.boxes[0].type, MB_ICONINFORMATION);
+        });
+    }
+}
+
+// A disk with no free file for the replacement: the report goes in place,
+// and only when all of it fits; otherwise the old report stays whole, under
+// every name it has.
+TEST(ReportExport, InPlaceOnAFullDiskLeavesTheOldReport) {
+    if (!RunningAsRoot()) GTEST_SKIP() << "mounting a small tmpfs needs root";
+    struct Case {
+        const char* name;
+        bool hardLinked;
+        bool diskFull;
+    };
+    const Case cases[] = {
+        {"one name, disk full", false, true},
+        {"two names, disk full", true, true},
+        {"one name, room enough", false, false},
+        {"two names, room enough", true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fw::testing::FakeDesktop desktop;
+        fw::testing::ScopedDesktop scoped(desktop);
+        TempFolder folder;
+        const fs::path disk = folder.Path() / "disk";
+        fs::create_directory(disk);
+        // 64 KB and room for the folder, the old report (a second name takes
+        // room too) and one more file, which fills the disk or not.
+        const char* options = c.hardLinked ? "size=64k,nr_inodes=4" : "size=64k,nr_inodes=3";
+        if (mount("tmpfs", disk.c_str(), "tmpfs", 0, options) != 0) {
+            GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+        }
+        const fs::path path = disk / "old.txt";
+        std::ofstream(path) << "the old report";
+        if (c.hardLinked) fs::create_hard_link(path, disk / "link.txt");
+        {
+            std::ofstream filler(disk / "filler", std::ios::binary);
+            const std::string block(4096, 'x');
+            for (int i = 0; i < (c.diskFull ? 100 : 2); ++i) filler << block;
+        }
+
+        RunMainWindow([&](CCoilDialog& dialog) {
+            FillWorkedExample(dialog);
+            FillTurns(dialog, 20000);
+            Save(dialog, desktop, path);
+
+            ASSERT_EQ(desktop.boxes.size(), 1u);
+            const std::string report = WithCrLf(dialog.BuildReport().Str());
+            if (c.diskFull) {
+                EXPECT_EQ(desktop.boxes[0].text, "Disk full while accessing " + path.string() + ".");
+                EXPECT_EQ(desktop.boxes[0].type, MB_ICONSTOP);
+            } else {
+                EXPECT_EQ(desktop.boxes[0].text, "Salvato in\n\n" + path.string());
+            }
+            const std::string expected = c.diskFull ? "the old report" : report;
+            EXPECT_EQ(ReadFile(path), expected);
+            if (c.hardLinked) {
+                EXPECT_EQ(ReadFile(disk / "link.txt"), expected);
+            }
+        });
+        EXPECT_EQ(umount2(disk.c_str(), MNT_DETACH), 0);
+    }
+}
+
+// The replacement carries the old file's ACL and attributes, and takes none
+// from its folder that the old file did not have.
+TEST(ReportExport, ReplacingKeepsTheAclAndAttributes) {
+    if (!Output("command -v setfacl && command -v getfacl")) GTEST_SKIP() << "setfacl/getfacl are not installed";
+    struct Case {
+        const char* name;
+        const char* onFile;    // setfacl arguments for the old file, or nullptr
+        const char* onFolder;  // setfacl arguments for the folder, after the file was made
+        bool userAttribute;
+        const char* expected;  // getfacl's entries afterwards
+    };
+    const Case cases[] = {
+        {"a named user, group read only", "-m u:daemon:rw", nullptr, false,
+         "user::rw-\nuser:daemon:rw-\ngroup::r--\nmask::rw-\nother::---\n"},
+        {"a user attribute", nullptr, nullptr, true, "user::rw-\ngroup::r--\nother::---\n"},
+        {"the folder's default ACL is not taken", nullptr, "-d -m u:daemon:rwx", true,
+         "user::rw-\ngroup::r--\nother::---\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fw::testing::FakeDesktop desktop;
+        fw::testing::ScopedDesktop scoped(desktop);
+        TempFolder folder;
+        const fs::path path = folder.Make("Kalvex.TXT", "old", fs::perms::owner_read | fs::perms::owner_write |
+                                                                  fs::perms::group_read);
+        if (c.onFile != nullptr && !Output(std::string("setfacl ") + c.onFile + " " + Quoted(path))) {
+            GTEST_SKIP() << "the temporary folder's file system keeps no ACL";
+        }
+        if (c.onFolder != nullptr && !Output(std::string("setfacl ") + c.onFolder + " " + Quoted(folder.Path()))) {
+            GTEST_SKIP() << "the temporary folder's file system keeps no ACL";
+        }
+        if (c.userAttribute && setxattr(path.c_str(), "user.tag", "kalvex", 6, 0) != 0) {
+            GTEST_SKIP() << "the temporary folder's file system keeps no user attributes";
+        }
+
+        RunMainWindow([&](CCoilDialog& dialog) {
+            FillWorkedExample(dialog);
+            Save(dialog, desktop, path);
+            EXPECT_EQ(ReadFile(path), WithCrLf(dialog.BuildReport().Str()));
+        });
+        EXPECT_EQ(Output("getfacl --omit-header --absolute-names " + Quoted(path)), std::string(c.expected) + "\n");
+        char value[16] = {};
+        if (c.userAttribute) {
+            EXPECT_EQ(getxattr(path.c_str(), "user.tag", value, sizeof value), 6);
+            EXPECT_STREQ(value, "kalvex");
+        }
+        EXPECT_EQ(folder.Names(), std::vector<std::string>{"Kalvex.TXT"});
+    }
+}
+
+// A pipe's reader that goes away, or none at all: an error box naming the
+// pipe, and the program goes on.
+TEST(ReportExport, APipeThatTakesNothingIsReported) {
+    struct Case {
+        const char* name;
+        bool reader;
+        const char* text;
+        UINT icon;
+    };
+    const Case cases[] = {
+        {"reader stops early", true, "Disk full while accessing %1.", MB_ICONSTOP},
+        {"no reader", false, "%1 contains an invalid path.", MB_ICONEXCLAMATION},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fw::testing::FakeDesktop desktop;
+        fw::testing::ScopedDesktop scoped(desktop);
+        TempFolder folder;
+        const fs::path pipe = folder.Path() / "pipe";
+        ASSERT_EQ(mkfifo(pipe.c_str(), 0666), 0);
+        std::thread reader;
+        int writer = -1;
+        if (c.reader) {
+            // Opened before the save, so that it finds a reader, which waits
+            // for the report (the test's own writer keeps it from reading an
+            // end before), takes a few bytes of it and goes. The report does
+            // not fit the pipe's small buffer.
+            const int fd = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+            ASSERT_GE(fd, 0);
+            writer = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+            ASSERT_GE(writer, 0);
+            ASSERT_GE(fcntl(fd, F_SETPIPE_SZ, 4096), 0);
+            ASSERT_EQ(fcntl(fd, F_SETFL, 0), 0);
+            reader = std::thread([fd] {
+                char some[16];
+                EXPECT_GT(read(fd, some, sizeof some), 0);
+                close(fd);
+            });
+        }
+        RunMainWindow([&](CCoilDialog& dialog) {
+            FillWorkedExample(dialog);
+            FillTurns(dialog, 20000);
+            Save(dialog, desktop, pipe);
+            ASSERT_EQ(desktop.boxes.size(), 1u);
+            CString text = c.text;
+            text.Replace("%1", pipe.string());
+            EXPECT_EQ(desktop.boxes[0].text, text.Str());
+            EXPECT_EQ(desktop.boxes[0].type, c.icon);
+        });
+        if (reader.joinable()) reader.join();
+        if (writer >= 0) close(writer);
+        EXPECT_EQ(folder.Names(), std::vector<std::string>{"pipe"});
     }
 }

@@ -1,0 +1,43 @@
+#include "fw/posix/system_calls.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace fw::detail {
+namespace {
+
+constexpr SystemCalls kReal = {
+    [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
+    ::close,
+    ::write,
+    ::pwrite,
+    ::fsync,
+    ::ftruncate,
+    ::fallocate,
+    [](int fd, struct stat* status) { return ::fstat(fd, status); },
+    ::flock,
+    [](int fd, int command, int argument) { return ::fcntl(fd, command, argument); },
+    ::mkostemp,
+    ::fchmod,
+    ::fchown,
+    ::rename,
+    ::unlink,
+    ::flistxattr,
+    ::fgetxattr,
+    ::fsetxattr,
+    ::fremovexattr,
+};
+
+SystemCalls g_calls = kReal;
+
+}  // namespace
+
+SystemCalls& Calls() { return g_calls; }
+const SystemCalls& RealCalls() { return kReal; }
+
+}  // namespace fw::detail

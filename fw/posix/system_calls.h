@@ -1,0 +1,53 @@
+// The operating system's calls that the file code makes, as a table of
+// function pointers: the real calls unless a test or a fuzz target replaced
+// some of them to make them fail. Not for the program's use.
+#pragma once
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <cstddef>
+
+namespace fw::detail {
+
+struct SystemCalls {
+    int (*open)(const char* path, int flags, mode_t mode);
+    int (*close)(int fd);
+    ssize_t (*write)(int fd, const void* data, std::size_t count);
+    ssize_t (*pwrite)(int fd, const void* data, std::size_t count, off_t offset);
+    int (*fsync)(int fd);
+    int (*ftruncate)(int fd, off_t length);
+    int (*fallocate)(int fd, int mode, off_t offset, off_t length);
+    int (*fstat)(int fd, struct stat* status);
+    int (*flock)(int fd, int operation);
+    int (*fcntl)(int fd, int command, int argument);
+    int (*mkostemp)(char* pattern, int flags);
+    int (*fchmod)(int fd, mode_t mode);
+    int (*fchown)(int fd, uid_t owner, gid_t group);
+    int (*rename)(const char* from, const char* to);
+    int (*unlink)(const char* path);
+    ssize_t (*flistxattr)(int fd, char* names, std::size_t size);
+    ssize_t (*fgetxattr)(int fd, const char* name, void* value, std::size_t size);
+    int (*fsetxattr)(int fd, const char* name, const void* value, std::size_t size, int flags);
+    int (*fremovexattr)(int fd, const char* name);
+};
+
+// The calls in use.
+SystemCalls& Calls();
+// The real calls.
+const SystemCalls& RealCalls();
+
+// Replaces calls for the life of this object; the ones in use before come
+// back at its end.
+class ScopedSystemCalls {
+public:
+    explicit ScopedSystemCalls(const SystemCalls& calls) : m_previous(Calls()) { Calls() = calls; }
+    ~ScopedSystemCalls() { Calls() = m_previous; }
+    ScopedSystemCalls(const ScopedSystemCalls&) = delete;
+    ScopedSystemCalls& operator=(const ScopedSystemCalls&) = delete;
+
+private:
+    SystemCalls m_previous;
+};
+
+}  // namespace fw::detail
