@@ -81,7 +81,7 @@ INT_PTR RunOpener(const QString& target) {
 QString FindDocument(const QString& name) {
     const QFileInfo here(QDir::current(), name);
     if (here.exists()) return here.absoluteFilePath();
-    if (name.isEmpty() || QDir::isAbsolutePath(name)) return {};
+    if (QDir::isAbsolutePath(name)) return {};
     // On Linux the toolkit reads the program's path from /proc/self/exe.
     const QFileInfo program(QCoreApplication::applicationFilePath());
     const QString data = QDir::cleanPath(program.absolutePath() + QStringLiteral("/../share/") +
