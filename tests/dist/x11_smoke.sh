@@ -2,12 +2,12 @@
 # Starts the program on a real X server (Xvfb), as a user would see it, with
 # an empty home folder of its own and the desktop in Italian:
 #  1. the program of the build folder, started beside its help: waits for
-#     the main window to be mapped, checks that printing was not set up on
-#     the way (CUPS not loaded), keeps a screenshot, checks that the window
-#     shows something, presses F1 (the help must be handed to the desktop
-#     opener), saves the report with File > "Salva..." and Enter (the save
-#     dialog's screenshot is kept too), closes the window with Escape and
-#     checks the exit status;
+#     the main window to be mapped, checks that neither printing (CUPS) nor
+#     the toolkit's translations were loaded on the way, keeps a screenshot,
+#     checks that the window shows something, presses F1 (the help must be
+#     handed to the desktop opener), saves the report with File > "Salva..."
+#     and Enter (the save dialog must come up in Italian; its screenshot is
+#     kept too), closes the window with Escape and checks the exit status;
 #  2. the program installed into a prefix, started in a folder without the
 #     help: F1 must hand over the installed help;
 #  3. the home folder must still be empty.
@@ -105,6 +105,8 @@ start "$program" "$work/run"
 # plugins come in with File > Stampa... only.
 loaded=$(grep -oE '[^/ ]*(libcups|/printsupport/)[^ ]*' "/proc/$pid/maps" | sort -u | tr '\n' ' ')
 [ -z "$loaded" ] || fail "printing was set up at start-up: $loaded"
+# Nor are the toolkit's translations loaded before one of its dialogs opens.
+grep -q '/qtbase_[a-z_]*\.qm$' "/proc/$pid/maps" && fail "the toolkit's translations were loaded at start-up"
 
 # Give the window a moment to paint, then photograph the whole screen.
 sleep 1
@@ -125,6 +127,7 @@ sleep 0.5
 xdotool key Down Return
 other_window "save dialog"
 dialog=$found
+grep -q '/qtbase_it\.qm$' "/proc/$pid/maps" || fail "the save dialog came up without the Italian translations"
 import -window root "$output/save_dialog.png" || fail "import could not photograph the save dialog"
 xdotool key Return
 other_window "message box after saving" "$dialog"
