@@ -160,6 +160,7 @@ struct PrintChoices {
     bool selection = false;
     bool pageRange = false;
     bool printToFile = false;
+    std::vector<std::string> buttons;  // the texts of its buttons, in UTF-8
 };
 // Answers the toolkit's print dialog, the next time it is up: confirms or
 // cancels it, and tells through `offered` what it showed.
@@ -177,6 +178,8 @@ public:
     virtual std::string DefaultSuffix() const = 0;
     virtual bool ConfirmsOverwrite() const = 0;
     virtual bool IsSaveDialog() const = 0;
+    // The texts of its buttons and labels, in UTF-8, as shown.
+    virtual std::vector<std::string> Texts() const = 0;
     // Moves to the next filter with the keyboard, as the user does.
     virtual void NextFilter() = 0;
     // Accepts with `name` (UTF-8) typed into the name field.
@@ -185,6 +188,20 @@ public:
 // Runs `action` once the toolkit's next file dialog is up; a dialog that the
 // action leaves open is cancelled.
 void WhenFileDialog(std::function<void(FileDialogControl&)> action);
+
+// The toolkit's own message box, as the real desktop shows it: its text and
+// the texts of its buttons, in UTF-8.
+struct ShownMessageBox {
+    bool shown = false;
+    std::string text;
+    std::vector<std::string> buttons;
+};
+// Notes what the toolkit's next message box shows, then closes it.
+void AnswerNextMessageBox(ShownMessageBox* shown);
+
+// The names of the actions of an edit field's own menu (right click), in
+// UTF-8, without their shortcut keys; the menu is closed again.
+std::vector<std::string> EditMenuTexts(HWND edit);
 
 // Installs a desktop for the life of this object.
 class ScopedDesktop {

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QProxyStyle>
+#include <QSettings>
 #include <QStyleFactory>
 
 #include <string>
@@ -31,6 +32,13 @@ std::string g_appName;
 
 std::unique_ptr<QApplication> StartToolkit(int& argc, char** argv) {
     IgnoreWriteSignals();
+    // The program keeps no settings, and the toolkit keeps none for it: its
+    // file dialog would store its last folder and history in the user's
+    // ~/.config/QtProject.conf. The user's settings are looked for beneath a
+    // file, where no folder can be made, so they are neither read nor written.
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+    }
     auto app = std::make_unique<QApplication>(argc, argv);
     QApplication::setStyle(new Style(QStyleFactory::create(QStringLiteral("Fusion"))));
     // The application's name: the program file's name without directory and extension.

@@ -123,4 +123,8 @@ void ApplyFont(Window* window, HFONT font);
 // The toolkit's file dialog, as the real desktop runs it.
 INT_PTR FileDialog(HWND owner, FileDialogRequest& request);
 
+// Before the toolkit shows texts of its own: its translations for the
+// user's language.
+void UseToolkitTranslations();
+
 }  // namespace fw::detail

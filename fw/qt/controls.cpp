@@ -177,6 +177,12 @@ public:
         m_input->before = text;
     }
 
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        UseToolkitTranslations();
+        QLineEdit::contextMenuEvent(event);
+    }
+
 private:
     OneLineInput* m_input;
 };

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QThread>
 #include <QTimer>
@@ -70,6 +71,22 @@ INT_PTR RunOpener(const QString& target) {
     return kOpened;
 }
 
+// A document named relative to the current directory is looked up there
+// first and then in the data folder of the program's installation, found
+// from where the program file is: <prefix>/bin/NAME reads <prefix>/share/NAME/.
+// So a document installed with the program opens whichever folder the
+// program was started in. Answers the absolute path, or nothing.
+QString FindDocument(const QString& name) {
+    const QFileInfo here(QDir::current(), name);
+    if (here.exists()) return here.absoluteFilePath();
+    if (QDir::isAbsolutePath(name)) return {};
+    // On Linux the toolkit reads the program's path from /proc/self/exe.
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    const QString data = QDir::cleanPath(program.absolutePath() + QStringLiteral("/../share/") +
+                                         program.completeBaseName() + u'/' + name);
+    return QFileInfo::exists(data) ? data : QString();
+}
+
 class QtDesktop : public Desktop {
 public:
     int MessageBox(HWND owner, const CString& text, const CString& caption, UINT type) override {
@@ -88,6 +105,9 @@ public:
             break;
         }
         QMessageBox box(icon, ToQt(caption.View()), ToQt(text.View()), QMessageBox::Ok, OwnerWidget(owner));
+        // The framework's own button text, whatever language the toolkit's
+        // dialogs speak.
+        box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
         box.exec();
         return IDOK;
     }
@@ -98,13 +118,11 @@ public:
 
     INT_PTR Open(const CString& file, int) override {
         QString target = ToQt(file.View());
-        // An address goes to the opener as it is; a file name is looked up
-        // relative to the current directory.
+        // An address goes to the opener as it is; a file name is looked up.
         static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
         if (!scheme.match(target).hasMatch()) {
-            const QFileInfo info(QDir::current(), target);
-            if (!info.exists()) return SE_ERR_FNF;
-            target = info.absoluteFilePath();
+            target = FindDocument(target);
+            if (target.isEmpty()) return SE_ERR_FNF;
         }
         return RunOpener(target);
     }

@@ -33,6 +33,7 @@ QString WithoutLeadingStops(QString extension) {
 }  // namespace
 
 INT_PTR FileDialog(HWND owner, FileDialogRequest& request) {
+    UseToolkitTranslations();
     QFileDialog dialog(OwnerWidget(owner));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

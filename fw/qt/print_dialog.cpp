@@ -9,6 +9,7 @@
 namespace fw::detail {
 
 INT_PTR RunPrintDialog(HWND owner, DWORD flags, HDC* printer, CString* deviceName) {
+    UseToolkitTranslations();
     auto target = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(target.get(), OwnerWidget(owner));
     // Copies and collation go to CUPS with the job, so the printer makes them.

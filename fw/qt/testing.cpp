@@ -8,7 +8,10 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
@@ -91,6 +94,18 @@ std::vector<std::string> ToStd(const QStringList& list) {
     return result;
 }
 
+// The texts of a window's visible buttons and labels.
+std::vector<std::string> ShownTexts(const QWidget* window) {
+    std::vector<std::string> texts;
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (button->isVisible() && !button->text().isEmpty()) texts.push_back(button->text().toStdString());
+    }
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->isVisible() && !label->text().isEmpty()) texts.push_back(label->text().toStdString());
+    }
+    return texts;
+}
+
 class QtFileDialogControl : public FileDialogControl {
 public:
     explicit QtFileDialogControl(QFileDialog* dialog) : m_dialog(dialog) {}
@@ -107,6 +122,7 @@ public:
     std::string DefaultSuffix() const override { return m_dialog->defaultSuffix().toStdString(); }
     bool ConfirmsOverwrite() const override { return !m_dialog->testOption(QFileDialog::DontConfirmOverwrite); }
     bool IsSaveDialog() const override { return m_dialog->acceptMode() == QFileDialog::AcceptSave; }
+    std::vector<std::string> Texts() const override { return ShownTexts(m_dialog); }
     void NextFilter() override {
         for (QComboBox* combo : m_dialog->findChildren<QComboBox*>()) {
             if (combo->count() > 0 && combo->itemText(0) == m_dialog->nameFilters().value(0)) {
@@ -430,6 +446,11 @@ void AnswerNextPrintDialog(bool confirm, PrintChoices* offered) {
             offered->selection = dialog->testOption(QAbstractPrintDialog::PrintSelection);
             offered->pageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
             offered->printToFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+            for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+                if (qobject_cast<const QPushButton*>(button) != nullptr && button->isVisible()) {
+                    offered->buttons.push_back(button->text().toStdString());
+                }
+            }
         }
         if (confirm) {
             dialog->accept();
@@ -450,6 +471,38 @@ INT_PTR FakeDesktop::FileDialog(HWND owner, FileDialogRequest& request) {
 }
 
 Desktop& RealDesktop() { return detail::RealDesktop(); }
+
+void AnswerNextMessageBox(ShownMessageBox* shown) {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [poll, shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        shown->shown = true;
+        shown->text = box->text().toStdString();
+        for (const QAbstractButton* button : box->buttons()) shown->buttons.push_back(button->text().toStdString());
+        box->accept();
+    });
+    poll->start(10);
+}
+
+std::vector<std::string> EditMenuTexts(HWND edit) {
+    QWidget* widget = edit->widget;
+    const QPoint inside(widget->width() / 2, widget->height() / 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, inside, widget->mapToGlobal(inside));
+    QCoreApplication::sendEvent(widget, &event);
+    ProcessEvents();
+    std::vector<std::string> texts;
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator()) texts.push_back(action->text().section(u'\t', 0, 0).toStdString());
+        }
+        menu->close();
+        ProcessEvents();
+    }
+    return texts;
+}
 
 ScopedLocale::ScopedLocale(const char* name) : m_previous(std::setlocale(LC_ALL, nullptr)) {
     m_active = std::setlocale(LC_ALL, name) != nullptr;

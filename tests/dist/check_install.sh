@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch folder, as the package does (prefix /usr),
 # and checks what a desktop will read there: the menu entry and the
-# software-centre description pass their validators, the entry names an
-# installed program, an installed icon and a data folder holding the help,
+# software-centre description pass their validators without a remark, the
+# entry names an installed program and installed icons and leaves the
+# starting folder to the desktop, the help and the manual page are in place,
 # and the file-type rule makes the desktop's opener take KALVEX.HLP for HTML.
+# Then installs into a prefix of its own, as from source, and checks that
+# scripts/uninstall leaves that prefix as it was.
 #
 # Usage: check_install.sh BUILD_FOLDER
 # Exits 77 (skipped) when the validators are not installed.
 set -euo pipefail
 
 build=$1
-for tool in desktop-file-validate appstreamcli update-mime-database xdg-mime; do
+for tool in desktop-file-validate appstreamcli update-mime-database xdg-mime man identify; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "skipped: $tool is not installed"
     exit 77
@@ -22,36 +25,43 @@ trap 'rm -rf "$stage"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
+# The component keeps these installs' lists of files apart from those of a
+# plain install, which scripts/uninstall reads.
+DESTDIR=$stage cmake --install "$build" --component kalvex --prefix /usr >/dev/null
 root=$stage/usr
-id=org.kalvex.Kalvex
+id=org.kalvex.kalvex
 desktop=$root/share/applications/$id.desktop
 metainfo=$root/share/metainfo/$id.metainfo.xml
 
 echo "== desktop-file-validate"
-desktop-file-validate "$desktop" || fail "the menu entry does not validate"
-echo "== appstreamcli validate --no-net"
-appstreamcli validate --no-net "$metainfo" || fail "the metainfo does not validate"
+remarks=$(desktop-file-validate "$desktop" 2>&1) || fail "the menu entry does not validate"
+[ -z "$remarks" ] || fail "desktop-file-validate remarks: $remarks"
+echo "== appstreamcli validate --pedantic --no-net"
+remarks=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1) || fail "the metainfo does not validate"
+grep -E '^[EWIP]: ' <<<"$remarks" && fail "appstreamcli remarks on the metainfo"
 
 entry() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
 exec_line=$(entry Exec)
-path=$(entry Path)
 icon=$(entry Icon)
-echo "== the entry runs '$exec_line' in '$path' with icon '$icon'"
+echo "== the entry runs '$exec_line' with icon '$icon'"
 [ "$exec_line" = /usr/bin/kalvex ] || fail "Exec is '$exec_line', not the installed program"
 [ -x "$stage$exec_line" ] || fail "$exec_line is not installed"
-[ "$path" = /usr/share/kalvex ] || fail "Path is '$path', not the data folder"
-[ -f "$stage$path/KALVEX.HLP" ] || fail "the data folder holds no KALVEX.HLP"
+# Started in the user's home folder, where saving works, not in a data folder.
+grep -q '^Path=' "$desktop" && fail "the entry sets a starting folder: $(entry Path)"
+[ -f "$root/share/kalvex/KALVEX.HLP" ] || fail "the data folder holds no KALVEX.HLP"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
   fail "the metainfo does not launch $id.desktop"
-for size in 32x32 64x64 128x128 256x256; do
-  [ -s "$root/share/icons/hicolor/$size/apps/$icon.png" ] || fail "no $size icon named $icon"
+for size in 16 24 32 48 64 128 256; do
+  png=$root/share/icons/hicolor/${size}x$size/apps/$icon.png
+  geometry=$(identify -format '%wx%h' "$png" 2>/dev/null) || geometry=none
+  [ "$geometry" = "${size}x$size" ] || fail "the ${size}x$size icon $icon measures $geometry"
 done
 [ -s "$root/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon named $icon"
-if command -v identify >/dev/null 2>&1; then
-  geometry=$(identify -format '%wx%h' "$root/share/icons/hicolor/32x32/apps/$icon.png")
-  [ "$geometry" = 32x32 ] || fail "the 32x32 icon measures $geometry"
-fi
+
+echo "== manual page"
+page=$root/share/man/man1/kalvex.1.gz
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) || fail "man cannot show $page"
+[ -z "$warnings" ] || fail "the manual page has faults: $warnings"
 
 # The opener decides by file type. By its ending alone KALVEX.HLP would be
 # an old WinHelp file; the installed rule must make it HTML, for each way the
@@ -74,6 +84,22 @@ if command -v gio >/dev/null 2>&1; then
     sed -n 's/.*standard::content-type: //p')
   echo "another .hlp file: $other"
   [ "$other" != text/html ] || fail "the rule makes every .hlp file HTML"
+fi
+
+# From source into a prefix of its own that, like /usr/local, already has
+# some of the folders, then uninstalled: the prefix is as it was, databases
+# and folders included.
+echo "== install and uninstall"
+prefix=$stage/local
+mkdir -p "$prefix/bin" "$prefix/share/man"
+before=$(cd "$prefix" && find . | sort)
+cmake --install "$build" --component kalvex --prefix "$prefix" >/dev/null 2>&1
+[ -x "$prefix/bin/kalvex" ] || fail "the program was not installed into $prefix"
+"$(dirname "$0")/../../scripts/uninstall" "$build/install_manifest_kalvex.txt"
+after=$(cd "$prefix" && find . | sort)
+if [ "$before" != "$after" ]; then
+  fail "the uninstall left the prefix changed:"
+  diff <(echo "$before") <(echo "$after") || true
 fi
 
 if [ "$failures" -ne 0 ]; then

@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
-# Starts the program on a real X server (Xvfb), as a user would see it:
-# waits for the main window to be mapped, checks that printing was not set up
-# on the way (CUPS not loaded), keeps a screenshot, checks that the
-# window shows something, presses F1 (the help must be handed to the desktop
-# opener), closes the window with Escape and checks the exit status.
+# Starts the program on a real X server (Xvfb), as a user would see it, with
+# an empty home folder of its own and the desktop in Italian:
+#  1. the program of the build folder, started beside its help: waits for
+#     the main window to be mapped, checks that neither printing (CUPS) nor
+#     the toolkit's translations were loaded on the way, keeps a screenshot,
+#     checks that the window shows something, presses F1 (the help must be
+#     handed to the desktop opener), saves the report with File > "Salva..."
+#     and Enter (the save dialog must come up in Italian; its screenshot is
+#     kept too), closes the window with Escape and checks the exit status;
+#  2. the program installed into a prefix, started in a folder without the
+#     help: F1 must hand over the installed help;
+#  3. the home folder must still be empty.
 #
-# Usage: x11_smoke.sh PROGRAM HELP_FILE OUTPUT_FOLDER
+# Usage: x11_smoke.sh BUILD_FOLDER OUTPUT_FOLDER
 # Exits 77 (skipped) when the X tools are not installed.
 set -euo pipefail
 
-program=$(realpath "$1")
-help_file=$(realpath "$2")
-output=$3
+build=$(realpath "$1")
+output=$2
 caption='KALVEX - V 4.0'
 
 for tool in xvfb-run xauth xdotool import convert; do
@@ -25,10 +31,13 @@ mkdir -p "$output"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The program looks for its help in the folder it is started in. A stand-in
-# for the desktop opener notes what it was asked to open.
-mkdir "$work/run" "$work/bin"
-cp "$help_file" "$work/run/KALVEX.HLP"
+# The build's program looks for its help in the folder it is started in;
+# the installed one finds its own. A stand-in for the desktop opener notes
+# what it was asked to open.
+mkdir "$work/run" "$work/elsewhere" "$work/bin" "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+cp "$build/KALVEX.HLP" "$work/run/KALVEX.HLP"
+cmake --install "$build" --component kalvex --prefix "$work/prefix" >/dev/null 2>&1
 cat >"$work/bin/xdg-open" <<EOF
 #!/bin/sh
 printf '%s\n' "\$1" >>"$work/opened"
@@ -38,21 +47,66 @@ chmod +x "$work/bin/xdg-open"
 # The session, run inside the X server. Every wait is bounded.
 cat >"$work/session.sh" <<'EOF'
 set -u
-program=$1 work=$2 output=$3 caption=$4
+work=$1 output=$2 caption=$3 program=$4
 fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 
-cd "$work/run"
-PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb "$program" >"$output/program.log" 2>&1 &
-pid=$!
+# Starts PROGRAM in FOLDER and waits for its main window.
+start() {
+  cd "$2"
+  PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb "$1" >>"$output/program.log" 2>&1 &
+  pid=$!
+  window=$(timeout 30 xdotool search --sync --onlyvisible --name "^${caption//./\\.}\$" | head -n 1)
+  [ -n "$window" ] || fail "no window titled '$caption' was mapped within 30 s"
+  echo "window $window of $1 mapped"
+}
 
-window=$(timeout 30 xdotool search --sync --onlyvisible --name "^${caption//./\\.}\$" | head -n 1)
-[ -n "$window" ] || fail "no window titled '$caption' was mapped within 30 s"
-echo "window $window mapped"
+# Waits for a window of the program other than the main window and than
+# $2 (if given), focuses it and names it in $found.
+other_window() {
+  found=
+  for _ in $(seq 100); do
+    found=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx -e "$window" -e "${2:-$window}" |
+      head -n 1 || true)
+    [ -n "$found" ] && break
+    sleep 0.1
+  done
+  [ -n "$found" ] || fail "no $1 appeared"
+  sleep 0.5
+  xdotool windowfocus --sync "$found" || fail "could not focus the $1"
+}
+
+# F1 in the main window; the opener must be handed $1.
+press_help() {
+  rm -f "$work/opened"
+  xdotool windowfocus --sync "$window" || fail "could not focus the window"
+  xdotool key F1
+  for _ in $(seq 50); do [ -s "$work/opened" ] && break; sleep 0.1; done
+  [ -s "$work/opened" ] || fail "F1 handed nothing to the desktop opener"
+  opened=$(head -n 1 "$work/opened")
+  echo "F1 opened $opened"
+  [ "$opened" = "$1" ] || fail "F1 opened '$opened' instead of $1"
+}
+
+close() {
+  xdotool windowfocus --sync "$window" || fail "could not focus the window"
+  xdotool key Escape
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "the program is still running 10 s after Escape"
+  wait "$pid"
+  status=$?
+  echo "the program ended with status $status"
+  [ "$status" -eq 0 ] || fail "exit status $status"
+}
+
+echo "== the build's program"
+start "$program" "$work/run"
 
 # Nothing at start-up looks for printers: CUPS and the toolkit's print
 # plugins come in with File > Stampa... only.
 loaded=$(grep -oE '[^/ ]*(libcups|/printsupport/)[^ ]*' "/proc/$pid/maps" | sort -u | tr '\n' ' ')
 [ -z "$loaded" ] || fail "printing was set up at start-up: $loaded"
+# Nor are the toolkit's translations loaded before one of its dialogs opens.
+grep -q '/qtbase_[a-z_]*\.qm$' "/proc/$pid/maps" && fail "the toolkit's translations were loaded at start-up"
 
 # Give the window a moment to paint, then photograph the whole screen.
 sleep 1
@@ -64,30 +118,47 @@ colours=$(convert "$output/screenshot.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" 
 echo "the window area holds $colours colours"
 [ "$colours" -ge 8 ] || fail "the window area is blank ($colours colours)"
 
-xdotool windowfocus --sync "$window" || fail "could not focus the window"
+press_help "$work/run/KALVEX.HLP"
 
-xdotool key F1
-for _ in $(seq 50); do [ -s "$work/opened" ] && break; sleep 0.1; done
-[ -s "$work/opened" ] || fail "F1 handed nothing to the desktop opener"
-opened=$(head -n 1 "$work/opened")
-echo "F1 opened $opened"
-[ "$opened" = "$work/run/KALVEX.HLP" ] || fail "F1 opened '$opened' instead of the help file"
+# File > "Salva...": the menu bar's first menu, its first item; Enter takes
+# the proposed name, Enter again closes "Salvato in".
+xdotool mousemove --window "$window" 15 10 click 1
+sleep 0.5
+xdotool key Down Return
+other_window "save dialog"
+dialog=$found
+grep -q '/qtbase_it\.qm$' "/proc/$pid/maps" || fail "the save dialog came up without the Italian translations"
+import -window root "$output/save_dialog.png" || fail "import could not photograph the save dialog"
+xdotool key Return
+other_window "message box after saving" "$dialog"
+xdotool key Return
+for _ in $(seq 50); do [ -s "$work/run/Kalvex.TXT" ] && break; sleep 0.1; done
+[ -s "$work/run/Kalvex.TXT" ] || fail "File > Salva... and Enter wrote no Kalvex.TXT"
+echo "saved $(wc -c <"$work/run/Kalvex.TXT") bytes into Kalvex.TXT"
+close
 
-xdotool key Escape
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "the program is still running 10 s after Escape"
-wait "$pid"
-status=$?
-echo "the program ended with status $status"
-[ "$status" -eq 0 ] || fail "exit status $status"
+echo "== the installed program, started in another folder"
+start "$work/prefix/bin/kalvex" "$work/elsewhere"
+press_help "$work/prefix/share/kalvex/KALVEX.HLP"
+close
 EOF
-
 # -a picks a free display; -noreset keeps the server up between clients.
+: >"$output/program.log"
 status=0
-timeout 120 xvfb-run -a -s "-noreset -screen 0 1024x768x24" \
-  bash "$work/session.sh" "$program" "$work" "$(realpath "$output")" "$caption" || status=$?
+HOME=$work/home XDG_RUNTIME_DIR=$work/runtime LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 \
+  timeout 150 xvfb-run -a -s "-noreset -screen 0 1024x768x24" \
+  env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME \
+  bash "$work/session.sh" "$work" "$(realpath "$output")" "$caption" "$build/kalvex" || status=$?
 if [ -s "$output/program.log" ]; then
   echo "--- program output"
   cat "$output/program.log"
+fi
+
+echo "== the home folder"
+written=$(cd "$work/home" && find . -mindepth 1)
+if [ -n "$written" ]; then
+  echo "FAIL: written into the home folder:"
+  echo "$written"
+  status=1
 fi
 exit $status

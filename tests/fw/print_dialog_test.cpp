@@ -1,6 +1,7 @@
 // The toolkit's print dialog behind the desktop seam.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "fw/gdi.h"
@@ -48,4 +49,20 @@ TEST(PrintDialogWithoutPrinters, ConfirmingItGivesNoPrinter) {
     EXPECT_TRUE(answer.offered.shown);
     EXPECT_EQ(answer.result, IDCANCEL);
     EXPECT_FALSE(answer.gotPrinter);
+}
+
+// Its texts follow the desktop's language.
+TEST(PrintDialog, SpeaksTheLanguageOfTheLocale) {
+    struct Case {
+        const char* locale;
+        const char* cancel;
+    };
+    for (const Case& c : {Case{"it_IT.UTF-8", "Annulla"}, Case{"C", "Cancel"}}) {
+        SCOPED_TRACE(c.locale);
+        fw::testing::ScopedLocale locale(c.locale);
+        ASSERT_TRUE(locale.Active()) << c.locale << " is not generated";
+        const std::vector<std::string> buttons = RunDialog(false).offered.buttons;
+        EXPECT_NE(std::find(buttons.begin(), buttons.end(), c.cancel), buttons.end())
+            << ::testing::PrintToString(buttons);
+    }
 }

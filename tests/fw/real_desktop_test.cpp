@@ -47,22 +47,49 @@ TEST(RealOpener, OneStillRunningAfterTwoSecondsCountsAsOpened) {
     EXPECT_LT(waited, std::chrono::milliseconds(3500));  // it did not wait for the opener to end
 }
 
-TEST(RealOpener, AFileIsLookedUpInTheCurrentDirectory) {
+// A document named relative to the current directory is looked for there
+// first, then in the data folder of the program's installation, found from
+// the program file: for this test program <build>/tests/fw_tests, that is
+// <build>/share/fw_tests/. A document found in neither is not handed over.
+TEST(RealOpener, ADocumentIsLookedUpInTheCurrentDirectoryThenBesideTheProgram) {
     namespace fs = std::filesystem;
-    FakeOpener opener("exit 0");
+    const std::string pid = std::to_string(::getpid());
+    const fs::path program = fs::read_symlink("/proc/self/exe");
+    const fs::path share = program.parent_path().parent_path() / "share";
+    const fs::path installed = share / program.filename();
+    const fs::path current = fs::temp_directory_path() / ("kalvex-current-" + pid);
+    const std::string name = "KALVEX-" + pid + ".HLP";
+    struct Case {
+        const char* name;
+        bool inCurrent;
+        bool installed;
+        std::optional<fs::path> opened;
+    };
+    const Case cases[] = {
+        {"in the current directory", true, false, current / name},
+        {"installed beside the program", false, true, installed / name},
+        {"in both: the current directory's", true, true, current / name},
+        {"in neither", false, false, std::nullopt},
+    };
     const fs::path previous = fs::current_path();
-    const fs::path folder = fs::temp_directory_path() / ("kalvex-help-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    std::ofstream(folder / "KALVEX.HLP") << "<html></html>\n";
-    fs::current_path(folder);
-    EXPECT_GT(fw::testing::RealDesktop().Open("KALVEX.HLP", SW_SHOW), 32);
-    EXPECT_EQ(opener.Argument(), (folder / "KALVEX.HLP").string());
+    const bool hadShare = fs::exists(share);
+    fs::create_directories(current);
+    fs::create_directories(installed);
+    fs::current_path(current);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.inCurrent) std::ofstream(current / name) << "<html>here</html>\n";
+        if (c.installed) std::ofstream(installed / name) << "<html>installed</html>\n";
+        FakeOpener opener("exit 0");
+        const INT_PTR answer = fw::testing::RealDesktop().Open(name.c_str(), SW_SHOW);
+        EXPECT_EQ(answer > 32, c.opened.has_value()) << answer;
+        EXPECT_EQ(opener.Argument(), c.opened ? std::optional<std::string>(c.opened->string()) : std::nullopt);
+        fs::remove(current / name);
+        fs::remove(installed / name);
+    }
     fs::current_path(previous);
-    fs::remove_all(folder);
-}
-
-TEST(RealOpener, AMissingFileIsNotHandedToTheOpener) {
-    FakeOpener opener("exit 0");
-    EXPECT_EQ(fw::testing::RealDesktop().Open("NO-SUCH-FILE.HLP", SW_SHOW), 2);
-    EXPECT_EQ(opener.Argument(), std::nullopt);
+    fs::remove_all(current);
+    std::error_code ignored;  // left alone when not empty
+    fs::remove(installed, ignored);
+    if (!hadShare) fs::remove(share, ignored);
 }
