@@ -7,7 +7,7 @@ cmake_minimum_required(VERSION 3.25)
 
 set(system_dlls
   advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll
-  shell32.dll user32.dll winspool.drv)
+  shell32.dll user32.dll version.dll winspool.drv)
 
 set(failures "")
 set(checked 0)
