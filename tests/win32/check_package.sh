@@ -32,8 +32,8 @@ for file in "$program" KALVEX.HLP Uninstall.exe; do
   [ -f "$unix_folder/$file" ] || fail "not installed: $file"
 done
 cmp -s "$unix_folder/KALVEX.HLP" "$build/KALVEX.HLP" || fail "KALVEX.HLP differs"
-shortcut=$(find_shortcuts | grep '/Kalvex.lnk$' || true)
-[ -n "$shortcut" ] || fail "no Kalvex.lnk in the Start menu: $(find_shortcuts)"
+shortcut=$(find_shortcuts | grep '/Programs/Kalvex/Kalvex.lnk$' || true)
+[ -n "$shortcut" ] || fail "no Kalvex\\Kalvex.lnk in the Start menu: $(find_shortcuts)"
 read -r target workdir < <(wine "$read_shortcut" "$shortcut" | tr -d '\r' | paste -sd ' ')
 [ "$target" = "$folder\\$program" ] || fail "the shortcut starts '$target'"
 [ "$workdir" = "$folder" ] || fail "the shortcut starts in '$workdir'"
