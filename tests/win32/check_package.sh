@@ -40,8 +40,21 @@ read -r target workdir < <(wine "$read_shortcut" "$shortcut" | tr -d '\r' | past
 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kalvex' >/dev/null 2>&1 \
   || fail "no uninstall entry"
 
-# The installed program starts and ends (it closes itself after a moment).
-wine "$unix_folder/$program" 200 || fail "the installed program did not run"
+# The installed program starts: its main window appears.
+[ -s "$state/display" ] || fail "the tests' X server is not running (fixture wine)"
+export DISPLAY=":$(cat "$state/display")"
+wine "$unix_folder/$program" &
+runner=$!
+found=0
+timeout 20 xdotool search --sync --onlyvisible --name '^KALVEX - V 4\.0$' >/dev/null && found=1
+# Closed as a user closes it (WM_CLOSE to its windows), so that it ends.
+wine taskkill /IM "$program" >/dev/null 2>&1 || true
+for _ in $(seq 100); do
+  kill -0 "$runner" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$runner" 2>/dev/null && fail "the installed program did not end when closed"
+[ "$found" = 1 ] || fail "the installed program showed no main window"
 
 # The uninstaller copies itself away and runs from there: wait for it.
 wine "$unix_folder/Uninstall.exe" /S || fail "the uninstaller failed"
