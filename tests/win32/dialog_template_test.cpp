@@ -92,12 +92,12 @@ RECT PlaceOf(HWND control) {
                                          << want.right << "," << want.bottom << ")";
 }
 
-// What the dialog manager and the controls make of a control's styles, as
-// Windows documents it: every control is created not to notify its parent;
-// an edit field's WS_BORDER becomes the sunken client edge (templates of
-// this version are drawn in three dimensions); a combo box hands its
-// scroll bar to its list; an etched line gets the static edge it is drawn
-// with.
+// What the dialog manager and the controls make of a control's styles (as
+// Windows does it, and Wine after it): every control is created not to
+// notify its parent; an edit field's WS_BORDER becomes the sunken client
+// edge (templates of this version are drawn in three dimensions); a combo
+// box hands its scroll bar to its list; an etched line gets the static edge
+// it is drawn with.
 void ExpectedStyles(const win32_test::Control& control, DWORD* style, DWORD* exStyle) {
     *style = control.style;
     *exStyle = control.exStyle | WS_EX_NOPARENTNOTIFY;
