@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <limits>
 
 #include "calc/mix_text.h"
@@ -97,10 +98,18 @@ TEST(FieldText, WritesThreeDecimalsFromTheExactBinaryValue) {
 }
 
 // A desktop session runs under a locale whose decimal separator is a comma;
-// the fields still use the full stop.
+// the fields still use the full stop. The Italian locale as the C library
+// names it: POSIX, then Windows.
 TEST(FieldText, IgnoresTheProcessLocale) {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
-    ASSERT_NE(std::setlocale(LC_ALL, "it_IT.UTF-8"), nullptr) << "locale it_IT.UTF-8 is not generated";
+    const char* italian = nullptr;
+    for (const char* name : {"it_IT.UTF-8", "Italian_Italy.1252"}) {
+        if (std::setlocale(LC_ALL, name) != nullptr) {
+            italian = name;
+            break;
+        }
+    }
+    ASSERT_NE(italian, nullptr) << "no Italian locale (it_IT.UTF-8 is not generated?)";
     EXPECT_STREQ(std::localeconv()->decimal_point, ",");
 
     EXPECT_EQ(calc::ReadReal("1.5"), 1.5);

@@ -1,0 +1,133 @@
+#include "fw/win32/dialog_template.h"
+
+#include <array>
+#include <limits>
+
+#include "fw/resources.h"
+
+namespace fw::win32 {
+namespace {
+
+// The system's window classes for dialog controls, as a template names them.
+constexpr std::uint16_t kButtonAtom = 0x0080;
+constexpr std::uint16_t kEditAtom = 0x0081;
+constexpr std::uint16_t kStaticAtom = 0x0082;
+constexpr std::uint16_t kComboBoxAtom = 0x0085;
+
+// Where a template's name or number field holds a number.
+constexpr std::uint16_t kOrdinal = 0xFFFF;
+constexpr std::uint16_t kFontWeightNormal = 400;
+constexpr std::uint8_t kDefaultCharset = 1;
+
+// 0x80 to 0x9F; 0 marks the five bytes that have no character.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+std::uint16_t ClassAtom(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Button:
+        return kButtonAtom;
+    case ControlKind::Edit:
+        return kEditAtom;
+    case ControlKind::ComboBox:
+        return kComboBoxAtom;
+    case ControlKind::Static:
+        break;
+    }
+    return kStaticAtom;
+}
+
+class Writer {
+public:
+    void Word(std::uint16_t value) { m_words.push_back(value); }
+    void Dword(std::uint32_t value) {
+        Word(static_cast<std::uint16_t>(value & 0xFFFF));
+        Word(static_cast<std::uint16_t>(value >> 16));
+    }
+    void Short(short value) { Word(static_cast<std::uint16_t>(value)); }
+    // A zero-terminated UTF-16 string; nullptr gives the empty one.
+    void Text(const char* text) {
+        if (text != nullptr) {
+            for (const char16_t c : Utf16FromWindows1252(text)) Word(c);
+        }
+        Word(0);
+    }
+    void Ordinal(std::uint16_t value) {
+        Word(kOrdinal);
+        Word(value);
+    }
+    void AlignToDword() {
+        if (m_words.size() % 2 != 0) Word(0);
+    }
+    std::vector<std::uint16_t> Take() { return std::move(m_words); }
+
+private:
+    std::vector<std::uint16_t> m_words;
+};
+
+}  // namespace
+
+std::u16string Utf16FromWindows1252(std::string_view text) {
+    std::u16string result;
+    result.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const char16_t mapped = byte >= 0x80 && byte <= 0x9F ? kHigh[byte - 0x80] : 0;
+        result.push_back(mapped != 0 ? mapped : char16_t{byte});
+    }
+    return result;
+}
+
+std::vector<std::uint16_t> BuildDialogTemplate(const DialogTemplate& dialog, TemplateMenu menu) {
+    if (dialog.controls.size() > std::numeric_limits<std::uint16_t>::max()) return {};
+    Writer out;
+    out.Word(1);        // dlgVer
+    out.Word(kOrdinal);  // signature: the extended form
+    out.Dword(0);       // helpID
+    out.Dword(dialog.exStyle);
+    out.Dword(dialog.style);
+    out.Word(static_cast<std::uint16_t>(dialog.controls.size()));
+    out.Short(dialog.x);
+    out.Short(dialog.y);
+    out.Short(dialog.cx);
+    out.Short(dialog.cy);
+    if (menu == TemplateMenu::ByOrdinal && dialog.menu != 0) {
+        out.Ordinal(static_cast<std::uint16_t>(dialog.menu));
+    } else {
+        out.Word(0);
+    }
+    out.Word(0);  // the system's dialog class
+    out.Text(dialog.caption);
+    if ((dialog.style & DS_SETFONT) != 0) {
+        out.Word(static_cast<std::uint16_t>(dialog.pointSize));
+        out.Word(kFontWeightNormal);
+        out.Word(static_cast<std::uint16_t>(kDefaultCharset << 8));  // not italic; the charset
+        out.Text(dialog.fontFace);
+    }
+
+    for (const ControlTemplate& control : dialog.controls) {
+        out.AlignToDword();
+        out.Dword(0);  // helpID
+        out.Dword(control.exStyle);
+        out.Dword(control.style);
+        out.Short(control.x);
+        out.Short(control.y);
+        out.Short(control.cx);
+        out.Short(control.cy);
+        out.Dword(static_cast<std::uint32_t>(control.id));
+        out.Ordinal(ClassAtom(control.kind));
+        const bool icon = control.kind == ControlKind::Static && (control.style & SS_TYPEMASK) == SS_ICON;
+        if (icon && control.image != 0) {
+            out.Ordinal(static_cast<std::uint16_t>(control.image));
+        } else {
+            out.Text(control.text);
+        }
+        out.Word(0);  // no creation data
+    }
+    return out.Take();
+}
+
+}  // namespace fw::win32

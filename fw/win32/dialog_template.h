@@ -1,0 +1,33 @@
+// The program's dialog templates as the Windows dialog manager takes them.
+// Plain C++ (no Windows header): it only lays out bytes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fw {
+struct DialogTemplate;
+}
+
+namespace fw::win32 {
+
+enum class TemplateMenu {
+    ByOrdinal,  // the template's menu, a MENU resource of the module, by its id
+    Omitted,    // none: the window gets its menu some other way
+};
+
+// An extended dialog template in memory (DLGTEMPLATEEX, then one
+// DLGITEMTEMPLATEEX a control, each on a DWORD boundary), ready for
+// CreateDialogIndirectParamW and DialogBoxIndirectParamW: caption and
+// texts in UTF-16, the font when the style has DS_SETFONT, the controls by
+// their system class atoms, an SS_ICON static naming its icon resource by
+// ordinal. The vector's storage is aligned well beyond a DWORD.
+std::vector<std::uint16_t> BuildDialogTemplate(const fw::DialogTemplate& dialog, TemplateMenu menu);
+
+// Windows-1252 to UTF-16, as the system's own conversion does it: the five
+// bytes without a character stand for the C1 controls of the same number.
+std::u16string Utf16FromWindows1252(std::string_view text);
+
+}  // namespace fw::win32
