@@ -15,7 +15,7 @@
 
 #include <unistd.h>
 
-#include "fw/recording_device.h"
+#include "fw/testing/recording_device.h"
 #include "fw/testing.h"
 #include "tests/support/large_input.h"
 

@@ -26,7 +26,7 @@ inline void OpenMainWindow(const char* program) {
     CCoilDialog*& window = MainWindowPointer();
     window = new CCoilDialog;
     AfxGetApp()->m_pMainWnd = window;
-    if (!fw::testing::OpenDialog(*window)) Fail("the main window could not be opened");
+    if (!fw::testing::OpenDialog(*window, IDD_MAIN)) Fail("the main window could not be opened");
     // libFuzzer ends a run with exit(): close the window and stop the toolkit
     // first, in that order.
     std::atexit([] {

@@ -18,7 +18,7 @@
 #include "catalogue/catalogue.h"
 #include "fuzz/main_window.h"
 #include "fuzz/support.h"
-#include "fw/recording_device.h"
+#include "fw/testing/recording_device.h"
 #include "tests/support/mix_list_request.h"
 
 namespace {

@@ -34,7 +34,6 @@ public:
 
     // Dialog units of this dialog's template font to pixels.
     void MapDialogRect(CRect* rect) const;
-    UINT GetTemplateId() const { return m_nIDTemplate; }
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);

@@ -2,7 +2,6 @@
 // its implementation. Not for the program's use.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,8 +29,6 @@ void Destroy(HWND window);
 // it; answers the result or -1.
 INT_PTR RunModal(CDialog& dialog, UINT templateId, HWND owner);
 void EndModal(HWND dialog, int result);
-// Runs a test's action once the next modal window is up (see fw/testing.h).
-std::function<void(CDialog&)> TakeModalAction();
 
 // File names: from the program's Windows-1252 text to the file system's
 // bytes, and back (a character without a byte becomes '?').

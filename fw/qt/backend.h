@@ -116,6 +116,12 @@ private:
     Window* m_previous;
 };
 
+// The steps of a modal run: the dialog's window created from its template,
+// attached and initialised, centred over its owner, not yet shown (nullptr
+// without such a template); and the window taken away again.
+Window* OpenDialogWindow(CDialog& dialog, UINT templateId, Window* owner);
+void CloseDialogWindow(Window* window);
+
 // Controls created from a template.
 QWidget* CreateControl(const ControlTemplate& item, Window* dialog, QWidget* client);
 void ApplyFont(Window* window, HFONT font);

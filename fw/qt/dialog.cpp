@@ -15,19 +15,16 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <deque>
-
 #include "fw/app.h"
 #include "fw/dialog.h"
 #include "fw/exception.h"
 #include "fw/gdi.h"
+#include "fw/modal.h"
 #include "fw/qt/backend.h"
 #include "fw/qt/combo_widget.h"
 
 namespace fw::detail {
 namespace {
-
-std::deque<std::function<void(CDialog&)>> g_modalActions;
 
 // Dialog base units of a font: the average width of the Latin letters and the
 // character height, as the dialog manager measures them.
@@ -266,15 +263,6 @@ void FitDropDowns(QWidget* client) {
 
 }  // namespace
 
-std::function<void(CDialog&)> TakeModalAction() {
-    if (g_modalActions.empty()) return {};
-    auto action = std::move(g_modalActions.front());
-    g_modalActions.pop_front();
-    return action;
-}
-
-void QueueModalAction(std::function<void(CDialog&)> action) { g_modalActions.push_back(std::move(action)); }
-
 namespace {
 
 // Creates the dialog's window, attaches the object and initialises it, ready
@@ -314,33 +302,30 @@ void Close(DialogWidget* widget) {
 
 }  // namespace
 
-INT_PTR RunModal(CDialog& dialog, UINT templateId, HWND owner) {
+Window* OpenDialogWindow(CDialog& dialog, UINT templateId, Window* owner) {
     const DialogTemplate* dt = FindDialog(templateId);
-    if (dt == nullptr) return -1;
-    DialogWidget* widget = Open(dialog, *dt, owner);
+    return dt != nullptr ? Open(dialog, *dt, owner)->handle() : nullptr;
+}
+
+void CloseDialogWindow(Window* window) {
+    if (auto* widget = dynamic_cast<DialogWidget*>(window->widget)) Close(widget);
+}
+
+INT_PTR RunModal(CDialog& dialog, UINT templateId, HWND owner) {
+    Window* window = OpenDialogWindow(dialog, templateId, owner);
+    if (window == nullptr) return -1;
+    auto* widget = static_cast<DialogWidget*>(window->widget);
 
     if (owner != nullptr) ++owner->modalDisabled;
     widget->setModal(true);
-    if (auto action = TakeModalAction()) {
-        QTimer::singleShot(0, widget, [action, &dialog] { action(dialog); });
+    if (ModalObserver* observer = CurrentModalObserver()) {
+        QTimer::singleShot(0, widget, [observer, &dialog] { observer->Running(dialog); });
     }
     const int result = widget->exec();
     if (owner != nullptr) --owner->modalDisabled;
 
     Close(widget);
     return result;
-}
-
-bool OpenWithoutRun(CDialog& dialog) {
-    const DialogTemplate* dt = FindDialog(dialog.GetTemplateId());
-    if (dt == nullptr) return false;
-    Open(dialog, *dt, nullptr)->show();
-    return true;
-}
-
-void CloseWithoutRun(CDialog& dialog) {
-    if (dialog.m_hWnd == nullptr) return;
-    if (auto* widget = dynamic_cast<DialogWidget*>(dialog.m_hWnd->widget)) Close(widget);
 }
 
 void EndModal(HWND window, int result) {

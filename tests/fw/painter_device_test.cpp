@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "fw/gdi.h"
-#include "fw/recording_device.h"
+#include "fw/testing/recording_device.h"
 #include "fw/testing.h"
 
 using fw::testing::Image;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "fw/recording_device.h"
+#include "fw/testing/recording_device.h"
 #include "fw/testing.h"
 #include "tests/ui/main_window.h"
 

@@ -12,7 +12,7 @@
 
 #include "fw/diagnostics.h"
 #include "fw/gdi.h"
-#include "fw/recording_device.h"
+#include "fw/testing/recording_device.h"
 #include "fw/testing.h"
 #include "tests/support/fake_opener.h"
 #include "tests/ui/main_window.h"

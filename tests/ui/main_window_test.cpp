@@ -45,7 +45,7 @@ TEST(MainWindow, StartsWithTheFirstMixAndEmptyFields) {
 // leaves nothing behind.
 TEST(MainWindow, OpensWithoutAModalRunAndCloses) {
     CCoilDialog dialog;
-    ASSERT_TRUE(fw::testing::OpenDialog(dialog));
+    ASSERT_TRUE(fw::testing::OpenDialog(dialog, IDD_MAIN));
     ASSERT_NE(dialog.m_hWnd, nullptr);
     EXPECT_TRUE(dialog.IsWindowVisible());
     EXPECT_EQ(static_cast<CComboBox*>(dialog.GetDlgItem(IDC_MIX))->GetCurSel(), 0);

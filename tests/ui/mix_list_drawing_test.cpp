@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "fw/recording_device.h"
+#include "fw/testing/recording_device.h"
 #include "tests/support/mix_list_request.h"
 #include "tests/ui/main_window.h"
 

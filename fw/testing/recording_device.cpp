@@ -1,4 +1,4 @@
-#include "fw/recording_device.h"
+#include "fw/testing/recording_device.h"
 
 namespace fw {
 

@@ -1,0 +1,183 @@
+// The toolkit's own desktop and dialogs, watched and answered as the user
+// would: the print, file and message dialogs, the edit fields' menu, the
+// clipboard, and a printer that writes a PDF file.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+#include "fw/qt/backend.h"
+#include "fw/qt/printer_device.h"
+#include "fw/qt/testing/support.h"
+#include "fw/testing/real_desktop.h"
+#include "fw/testing/toolkit.h"
+
+namespace fw::detail {
+Desktop& RealDesktop();
+}
+
+namespace fw::testing {
+namespace {
+
+std::vector<std::string> ToStd(const QStringList& list) {
+    std::vector<std::string> result;
+    for (const QString& each : list) result.push_back(each.toStdString());
+    return result;
+}
+
+// The texts of a window's visible buttons and labels.
+std::vector<std::string> ShownTexts(const QWidget* window) {
+    std::vector<std::string> texts;
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (button->isVisible() && !button->text().isEmpty()) texts.push_back(button->text().toStdString());
+    }
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->isVisible() && !label->text().isEmpty()) texts.push_back(label->text().toStdString());
+    }
+    return texts;
+}
+
+class QtFileDialogControl : public FileDialogControl {
+public:
+    explicit QtFileDialogControl(QFileDialog* dialog) : m_dialog(dialog) {}
+    std::vector<std::string> Filters() const override { return ToStd(m_dialog->nameFilters()); }
+    std::string SelectedFilter() const override { return m_dialog->selectedNameFilter().toStdString(); }
+    std::vector<std::string> ListedPatterns() const override {
+        const auto* files = m_dialog->findChild<QFileSystemModel*>();
+        return files != nullptr ? ToStd(files->nameFilters()) : std::vector<std::string>{};
+    }
+    std::string FileName() const override {
+        const auto* edit = m_dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        return edit != nullptr ? edit->text().toStdString() : std::string();
+    }
+    std::string DefaultSuffix() const override { return m_dialog->defaultSuffix().toStdString(); }
+    bool ConfirmsOverwrite() const override { return !m_dialog->testOption(QFileDialog::DontConfirmOverwrite); }
+    bool IsSaveDialog() const override { return m_dialog->acceptMode() == QFileDialog::AcceptSave; }
+    std::vector<std::string> Texts() const override { return ShownTexts(m_dialog); }
+    void NextFilter() override {
+        for (QComboBox* combo : m_dialog->findChildren<QComboBox*>()) {
+            if (combo->count() > 0 && combo->itemText(0) == m_dialog->nameFilters().value(0)) {
+                QTest::keyClick(combo, Qt::Key_Down);
+            }
+        }
+        ProcessEvents();
+    }
+    void Accept(std::string_view name) override {
+        if (auto* edit = m_dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            edit->setFocus();
+            edit->selectAll();
+            TypeCharacters(edit, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        }
+        QMetaObject::invokeMethod(m_dialog, "accept");
+    }
+
+private:
+    QFileDialog* m_dialog;
+};
+
+}  // namespace
+
+void WhenFileDialog(std::function<void(FileDialogControl&)> action) {
+    // Looks for the dialog until it is up.
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action = std::move(action)] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        ProcessEvents();
+        QtFileDialogControl control(dialog);
+        action(control);
+        if (dialog->isVisible()) dialog->reject();
+    });
+    timer->start(10);
+}
+
+HDC PdfPrinter(const std::string& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(path));
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    return new detail::PrinterDevice(std::move(printer));
+}
+
+void AnswerNextPrintDialog(bool confirm, PrintChoices* offered) {
+    // Polls until the dialog's own loop runs, then answers from inside it.
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [poll, confirm, offered] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        if (offered != nullptr) {
+            offered->shown = true;
+            offered->selection = dialog->testOption(QAbstractPrintDialog::PrintSelection);
+            offered->pageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
+            offered->printToFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+            for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+                if (qobject_cast<const QPushButton*>(button) != nullptr && button->isVisible()) {
+                    offered->buttons.push_back(button->text().toStdString());
+                }
+            }
+        }
+        if (confirm) {
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+    poll->start(10);
+}
+
+Desktop& RealDesktop() { return detail::RealDesktop(); }
+
+void AnswerNextMessageBox(ShownMessageBox* shown) {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [poll, shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        shown->shown = true;
+        shown->text = box->text().toStdString();
+        for (const QAbstractButton* button : box->buttons()) shown->buttons.push_back(button->text().toStdString());
+        box->accept();
+    });
+    poll->start(10);
+}
+
+std::vector<std::string> EditMenuTexts(HWND edit) {
+    QWidget* widget = edit->widget;
+    const QPoint inside(widget->width() / 2, widget->height() / 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, inside, widget->mapToGlobal(inside));
+    QCoreApplication::sendEvent(widget, &event);
+    ProcessEvents();
+    std::vector<std::string> texts;
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator()) texts.push_back(action->text().section(u'\t', 0, 0).toStdString());
+        }
+        menu->close();
+        ProcessEvents();
+    }
+    return texts;
+}
+
+std::string ClipboardText() { return detail::FromQt(QGuiApplication::clipboard()->text()); }
+
+}  // namespace fw::testing
