@@ -1,5 +1,23 @@
-// Operations that the toolkit-independent parts of the framework need from
-// its implementation. Not for the program's use.
+// What a backend of the framework provides (fw/qt/ over Qt; fw/win32/ over
+// the Windows API). Not for the program's use.
+//
+// Besides the functions below, a backend defines:
+//   CWnd:      SetWindowText, GetWindowText, GetDlgItem, GetStyle, GetParent,
+//              IsIconic, IsWindowEnabled, IsWindowVisible, GetClientRect,
+//              GetWindowRect, SetFocus, GetFocus; and GetKeyState
+//   CDialog:   MapDialogRect
+//   CComboBox: AddString, GetCount, GetCurSel, SetCurSel, ResetContent, GetLBText
+//   CFont, GetObject, GetStockObject; CPaintDC's constructor; its devices
+//   LoadCursorImage, DestroyCursor, SetCursor, GetSystemMetrics, CWinApp::LoadIcon
+//   LiveFontCount, LiveCursorCount, LiveWindowCount (fw/diagnostics.h)
+//   fw::detail::RealDesktop(): message boxes, the file and print dialogs, the
+//              opener and the clipboard of the desktop (fw/desktop.h)
+//   CFile's opening, writing and closing, and the causes of the system's
+//              error codes (CFileException::OsErrorToException)
+//   AfxWinMain and the program's entry point
+// and, for tests, the toolkit-bound part of the test support: the functions
+// of fw/testing/{toolkit,modal,input,pictures,real_desktop}.h that fw/testing/
+// does not define.
 #pragma once
 
 #include <string>
