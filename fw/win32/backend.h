@@ -22,6 +22,7 @@ struct Window;
 class Device;
 struct FontObject;
 struct BrushObject;
+struct IconObject;
 
 // Windows. The framework's window behind a native one is made the first time
 // it is asked for; nullptr answers nullptr both ways.
@@ -29,10 +30,22 @@ HWND__* NativeWindow(Window* window);
 Window* WindowOf(HWND__* native);
 
 // Fonts and brushes. A native font that the framework did not make has no
-// font object: FontOf answers nullptr for it.
+// font object: FontOf answers nullptr for it. WrapNativeFont answers an
+// object for any native font: the framework's own, or for one the system
+// made (a dialog's template font, as WM_GETFONT answers it) a lasting one
+// that owns nothing, is not counted as live, and on which GetObject and
+// selecting it work as on any font.
 HFONT__* NativeFont(FontObject* font);
 FontObject* FontOf(HFONT__* native);
+FontObject* WrapNativeFont(HFONT__* native);
 HBRUSH__* NativeBrush(BrushObject* brush);
+
+// Icons: the framework's icon is a native one, made by the windows' side
+// (from the program's pictures, see icons.h) and drawn by the devices.
+struct IconObject {
+    HICON__* native;
+};
+inline HICON__* NativeIcon(IconObject* icon) { return icon != nullptr ? icon->native : nullptr; }
 
 // A device context over a native one that the system prepared (painting, an
 // item to draw, a colour request): the device draws there and the caller
