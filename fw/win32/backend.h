@@ -22,7 +22,6 @@ struct Window;
 class Device;
 struct FontObject;
 struct BrushObject;
-struct IconObject;
 
 // Windows. The framework's window behind a native one is made the first time
 // it is asked for; nullptr answers nullptr both ways.
@@ -39,13 +38,6 @@ HFONT__* NativeFont(FontObject* font);
 FontObject* FontOf(HFONT__* native);
 FontObject* WrapNativeFont(HFONT__* native);
 HBRUSH__* NativeBrush(BrushObject* brush);
-
-// Icons: the framework's icon is a native one, made by the windows' side
-// (from the program's pictures, see icons.h) and drawn by the devices.
-struct IconObject {
-    HICON__* native;
-};
-inline HICON__* NativeIcon(IconObject* icon) { return icon != nullptr ? icon->native : nullptr; }
 
 // A device context over a native one that the system prepared (painting, an
 // item to draw, a colour request): the device draws there and the caller

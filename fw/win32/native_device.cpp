@@ -2,6 +2,7 @@
 
 #include "fw/win32/backend.h"
 #include "fw/win32/native_dc.h"
+#include "fw/win32/window.h"
 
 namespace fw::detail {
 namespace {
@@ -100,6 +101,8 @@ Device::Metrics NativeDevice::DeviceMetrics() const {
     const win32::Caps caps = win32::CapsOf(m_dc);
     return {caps.logPixelsX, caps.logPixelsY, caps.horzRes, caps.vertRes};
 }
+
+HICON__* NativeIcon(IconObject* icon) { return icon != nullptr ? icon->native : nullptr; }
 
 Device* DeviceOnNativeDC(HDC__* dc) { return dc != nullptr ? new NativeDevice(dc, false) : nullptr; }
 
