@@ -41,7 +41,9 @@ HWND ComboListOf(HWND combo) {
 
 void DrawItemText(HWND combo, HDC dc, const Rect& rect, int item, unsigned state) {
     RECT area{rect.left, rect.top, rect.right, rect.bottom};
-    const bool selected = (state & ODS_SELECTED) != 0;
+    // The closed list's field shows its text plainly; a row of the open
+    // list its selection.
+    const bool selected = (state & ODS_SELECTED) != 0 && (state & ODS_COMBOBOXEDIT) == 0;
     FillRect(dc, &area, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     std::string text;
     if (item >= 0 && ComboText(combo, item, &text)) {

@@ -142,6 +142,7 @@ Rect ScreenClientRectOf(HWND window) {
 }
 
 HWND FocusTo(HWND window) {
+    if (GetFocus() == window) return window;
     // Within a dialog the dialog manager moves the focus, so that a push
     // button taking it becomes the default one, which Enter runs.
     HWND parent = GetAncestor(window, GA_PARENT);

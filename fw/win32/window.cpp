@@ -128,11 +128,14 @@ LRESULT DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_DRAWITEM:
-        if (current != nullptr) {
+        if (current == nullptr) return 0;
+        // An item that reached its dialog and that nobody drew. (A list
+        // hands its own items' requests on to its dialog by itself.)
+        if (window->kind == Kind::Dialog) {
             DrawUndrawnItem(*As<NativeDrawItem>(current->nativeL));
             return TRUE;
         }
-        return 0;
+        break;
     case WM_HELP:
         // A menu's help request belongs to the menu's window; one that
         // reaches a control (as Wine sends a second one) goes no further.
@@ -262,8 +265,18 @@ std::intptr_t Receive(Window* window, unsigned message, std::uintptr_t wParam, s
         break;
     }
 
+    const HFONT fontBefore = device != nullptr ? device->GetCurrentFont() : nullptr;
     detail::g_native = &current;
     const LRESULT result = detail::Deliver(window, message, current.wParam, current.lParam);
+    if (message == WM_CTLCOLORSTATIC && device->GetCurrentFont() != fontBefore) {
+        // The static control paints with the font that its colour request
+        // selected. Wine's static control selects its own font after the
+        // request: it is given the selected one, so that both systems show
+        // the same.
+        if (Window* control = reinterpret_cast<Window*>(current.lParam)) {
+            CallNativeDefault(control, WM_SETFONT, reinterpret_cast<WPARAM>(detail::NativeFont(device->GetCurrentFont())), FALSE);
+        }
+    }
     detail::g_native = const_cast<NativeMessage*>(current.previous);
     detail::g_cursorTarget = cursorTarget;
     delete device;

@@ -82,7 +82,7 @@ void SetTextUtf8(HWND window, std::string_view text) { win32::testing::SetUtf16T
 
 void PasteUtf8(HWND edit, std::string_view text) {
     win32::testing::PutOnClipboard(Utf16FromUtf8(text));
-    win32::FocusTo(Native(edit));
+    win32::FocusTo(Native(edit));  // where its cursor or selection is, if it has the focus
     win32::testing::PressKey(VirtualKey::V, win32::testing::kControl);
 }
 

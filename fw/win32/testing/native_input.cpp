@@ -201,6 +201,11 @@ void RequestClose(HWND window) {
 bool IsDropDownOpen(HWND combo) { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != FALSE; }
 
 void OpenDropDown(HWND combo) {
+    // The pointer rests on the field, as after a click there: a row under
+    // it would follow it.
+    RECT field{};
+    GetClientRect(combo, &field);
+    MoveMouseTo(combo, field.right / 2, field.bottom / 2);
     SetFocus(combo);
     SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
     ProcessEvents();

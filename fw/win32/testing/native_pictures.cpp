@@ -98,7 +98,11 @@ ShownFont FontShownBy(HWND window) {
     shown.family = Windows1252(reinterpret_cast<const char16_t*>(face));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    shown.pixelSize = metrics.tmHeight - metrics.tmInternalLeading;
+    // The size the font asks for: a raster face (Fixedsys) comes only in
+    // the sizes it has, and draws in the nearest one.
+    LOGFONTW asked{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof asked, &asked);
+    shown.pixelSize = asked.lfHeight < 0 ? -asked.lfHeight : metrics.tmHeight - metrics.tmInternalLeading;
     // The bit is set for a font of variable pitch.
     shown.fixedPitch = (metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) == 0;
     SelectObject(dc, previous);
