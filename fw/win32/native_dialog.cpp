@@ -112,6 +112,12 @@ void DispatchOne(MSG& message) {
             PostMessageW(root, WM_SYSCOMMAND, SC_CLOSE, 0);
             return;
         }
+        if ((message.message == WM_SYSKEYDOWN || message.message == WM_SYSKEYUP) && message.wParam == VK_MENU) {
+            // Alt on its own opens the menu bar, whichever control has the
+            // focus (Wine's drop-down list keeps the key from it).
+            DefWindowProcW(root, message.message, message.wParam, message.lParam);
+            return;
+        }
         if (IsDialogMessageW(root, &message)) return;
     }
     TranslateMessage(&message);
