@@ -18,21 +18,6 @@ bool IsFrameworkDialog(HWND window) {
     return held != nullptr && held->kind == detail::Kind::Dialog;
 }
 
-// F1 becomes a help request of the window with the focus, which a control
-// passes on to its dialog.
-void RequestHelp(HWND dialog) {
-    HWND target = GetFocus();
-    if (target == nullptr || (target != dialog && !IsChild(dialog, target))) target = dialog;
-    HELPINFO info{};
-    info.cbSize = sizeof info;
-    info.iContextType = HELPINFO_WINDOW;
-    info.iCtrlId = target == dialog ? 0 : GetDlgCtrlID(target);
-    info.hItemHandle = target;
-    info.dwContextId = GetWindowContextHelpId(target);
-    GetCursorPos(&info.MousePos);
-    SendMessageW(target, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-}
-
 }  // namespace
 
 HWND CreateDialogWindow(const std::vector<std::uint16_t>& dialogTemplate, HWND owner, void* creating) {
@@ -121,8 +106,10 @@ std::vector<HWND> ControlsOf(HWND dialog) {
 void DispatchOne(MSG& message) {
     HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (root != nullptr && IsFrameworkDialog(root)) {
-        if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && message.wParam == VK_F1) {
-            RequestHelp(root);
+        if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4 && (message.lParam & (1 << 29)) != 0) {
+            // Alt+F4 closes the window, whichever control has the focus (a
+            // drop-down list would otherwise take F4 for itself).
+            PostMessageW(root, WM_SYSCOMMAND, SC_CLOSE, 0);
             return;
         }
         if (IsDialogMessageW(root, &message)) return;

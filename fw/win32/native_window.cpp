@@ -141,7 +141,18 @@ Rect ScreenClientRectOf(HWND window) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
-HWND FocusTo(HWND window) { return SetFocus(window); }
+HWND FocusTo(HWND window) {
+    // Within a dialog the dialog manager moves the focus, so that a push
+    // button taking it becomes the default one, which Enter runs.
+    HWND parent = GetAncestor(window, GA_PARENT);
+    const detail::Window* dialog = HeldBy(parent);
+    if ((GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0 && dialog != nullptr && dialog->kind == detail::Kind::Dialog) {
+        HWND previous = GetFocus();
+        SendMessageW(parent, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
+        return previous;
+    }
+    return SetFocus(window);
+}
 HWND FocusedWindow() { return GetFocus(); }
 void EnableNative(HWND window, bool enable) { EnableWindow(window, enable ? TRUE : FALSE); }
 short KeyStateOf(int virtualKey) { return GetKeyState(virtualKey); }

@@ -134,6 +134,12 @@ LRESULT DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_HELP:
+        // A menu's help request belongs to the menu's window; one that
+        // reaches a control (as Wine sends a second one) goes no further.
+        if (reinterpret_cast<const HELPINFO*>(lParam)->iContextType == 2 &&
+            win32::ContainerOf(window->native) != nullptr) {
+            return TRUE;
+        }
         if (current == nullptr) {
             // A control passes the request on to its dialog.
             HWND parent = WindowOf(win32::ContainerOf(window->native));
