@@ -3,7 +3,9 @@
 # waits for the main window to be mapped, checks that printing was not set up
 # on the way (CUPS not loaded), keeps a screenshot, checks that the
 # window shows something, presses F1 (the help must be handed to the desktop
-# opener), closes the window with Escape and checks the exit status.
+# opener) and clicks the menu bar while the opener is still busy (the click
+# must open the menu once the opener has answered), closes the window with
+# Escape and checks the exit status.
 #
 # Usage: x11_smoke.sh PROGRAM HELP_FILE OUTPUT_FOLDER
 # Exits 77 (skipped) when the X tools are not installed.
@@ -26,12 +28,14 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # The program looks for its help in the folder it is started in. A stand-in
-# for the desktop opener notes what it was asked to open.
+# for the desktop opener notes what it was asked to open, then takes its
+# time, as a browser starting up does.
 mkdir "$work/run" "$work/bin"
 cp "$help_file" "$work/run/KALVEX.HLP"
 cat >"$work/bin/xdg-open" <<EOF
 #!/bin/sh
 printf '%s\n' "\$1" >>"$work/opened"
+sleep 1.5
 EOF
 chmod +x "$work/bin/xdg-open"
 
@@ -66,12 +70,28 @@ echo "the window area holds $colours colours"
 
 xdotool windowfocus --sync "$window" || fail "could not focus the window"
 
+# F1, and while the opener is busy a click on "File" at the left of the menu
+# bar (the window has no frame without a window manager).
 xdotool key F1
+sleep 0.3
+xdotool mousemove $((X + 15)) $((Y + 10)) click 1
 for _ in $(seq 50); do [ -s "$work/opened" ] && break; sleep 0.1; done
 [ -s "$work/opened" ] || fail "F1 handed nothing to the desktop opener"
 opened=$(head -n 1 "$work/opened")
 echo "F1 opened $opened"
 [ "$opened" = "$work/run/KALVEX.HLP" ] || fail "F1 opened '$opened' instead of the help file"
+
+windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+for _ in $(seq 50); do [ "$(windows)" -ge 2 ] && break; sleep 0.1; done
+[ "$(windows)" -ge 2 ] || fail "the click on the menu bar during F1 was lost: no menu opened within 5 s"
+echo "the click made during F1 opened the File menu"
+import -window root "$output/menu_after_f1.png" || fail "import could not take the screenshot"
+xdotool key Escape
+for _ in $(seq 20); do [ "$(windows)" -eq 1 ] && break; sleep 0.1; done
+[ "$(windows)" -eq 1 ] || fail "Escape did not close the menu"
+# The menu bar keeps the keyboard until a second Escape.
+xdotool key Escape
+sleep 0.3
 
 xdotool key Escape
 for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
