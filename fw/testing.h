@@ -153,16 +153,21 @@ public:
 // print dialog hands it over; the printable area is the whole A4 page.
 HDC PdfPrinter(const std::string& path);
 
-// What the toolkit's print dialog offered the user.
+// What the toolkit's print dialog offered the user, read from its widgets
+// with its options shown ("Options >>") and each of their tabs visited.
 struct PrintChoices {
     bool shown = false;
-    bool selection = false;
-    bool pageRange = false;
-    bool printToFile = false;
+    std::vector<std::string> printers;  // the entries of its printer list
+    // Every choice the user can reach, visible and enabled: radio buttons and
+    // check boxes by their text (without '&'), number and text fields by the
+    // toolkit's object name ("copies", "from", "pagesLineEdit", ...).
+    std::vector<std::string> reachable;
 };
 // Answers the toolkit's print dialog, the next time it is up: confirms or
 // cancels it, and tells through `offered` what it showed.
 void AnswerNextPrintDialog(bool confirm, PrintChoices* offered = nullptr);
+// Stops waiting for a print dialog that AnswerNextPrintDialog still expects.
+void ForgetPrintDialogAnswer();
 
 // The toolkit's own file dialog, as the real desktop runs it.
 class FileDialogControl {

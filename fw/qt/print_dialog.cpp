@@ -7,10 +7,30 @@
 #include "fw/qt/printer_device.h"
 
 namespace fw::detail {
+namespace {
+
+// Where the print server could choose the pages, the toolkit's dialog offers
+// a page range (and a page set) even when it is not asked for one; each time
+// it is shown it puts that group back. A caller that asks for no range, no
+// selection and no current page gets no range group at all.
+class PrintDialog : public QPrintDialog {
+public:
+    using QPrintDialog::QPrintDialog;
+
+    void setVisible(bool visible) override {
+        QPrintDialog::setVisible(visible);
+        const bool pagesChosen = testOption(PrintPageRange) || testOption(PrintSelection) || testOption(PrintCurrentPage);
+        if (visible && !pagesChosen) {
+            if (auto* range = findChild<QWidget*>(QStringLiteral("gbPrintRange"))) range->hide();
+        }
+    }
+};
+
+}  // namespace
 
 INT_PTR RunPrintDialog(HWND owner, DWORD flags, HDC* printer, CString* deviceName) {
     auto target = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintDialog dialog(target.get(), owner != nullptr ? owner->widget : QApplication::activeModalWidget());
+    PrintDialog dialog(target.get(), owner != nullptr ? owner->widget : QApplication::activeModalWidget());
     // Copies and collation go to CUPS with the job, so the printer makes them.
     QAbstractPrintDialog::PrintDialogOptions options =
         QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies;

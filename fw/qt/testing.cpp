@@ -1,6 +1,7 @@
 #include "fw/testing.h"
 
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -13,12 +14,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintDialog>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
 #include <clocale>
 #include <memory>
+#include <set>
 
 #include "fw/dialog.h"
 #include "fw/gdi.h"
@@ -413,20 +418,60 @@ HDC PdfPrinter(const std::string& path) {
     return new detail::PrinterDevice(std::move(printer));
 }
 
+namespace {
+
+QPointer<QTimer> g_printDialogPoll;
+
+// Opens the dialog's options as the user would and notes what can be reached.
+void Inspect(QPrintDialog& dialog, PrintChoices& offered) {
+    offered.shown = true;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text().remove(u'&').startsWith(QStringLiteral("Options >>"))) button->click();
+    }
+    ProcessEvents();
+    if (const auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"))) {
+        for (int i = 0; i < printers->count(); ++i) {
+            if (!printers->itemText(i).isEmpty()) offered.printers.push_back(printers->itemText(i).toStdString());
+        }
+    }
+    std::set<std::string> reachable;
+    const auto note = [&dialog, &reachable] {
+        for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+            if (!widget->isVisible() || !widget->isEnabled()) continue;
+            if (auto* button = qobject_cast<QAbstractButton*>(widget); button != nullptr && button->isCheckable()) {
+                reachable.insert(button->text().remove(u'&').toStdString());
+            } else if (qobject_cast<QAbstractSpinBox*>(widget) != nullptr || qobject_cast<QLineEdit*>(widget) != nullptr) {
+                if (qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) == nullptr) {
+                    reachable.insert(widget->objectName().toStdString());
+                }
+            }
+        }
+    };
+    note();
+    for (QTabWidget* tabs : dialog.findChildren<QTabWidget*>()) {
+        if (!tabs->isVisible()) continue;
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            ProcessEvents();
+            note();
+        }
+    }
+    offered.reachable.assign(reachable.begin(), reachable.end());
+}
+
+}  // namespace
+
 void AnswerNextPrintDialog(bool confirm, PrintChoices* offered) {
     // Polls until the dialog's own loop runs, then answers from inside it.
+    ForgetPrintDialogAnswer();
     auto* poll = new QTimer(qApp);
+    g_printDialogPoll = poll;
     QObject::connect(poll, &QTimer::timeout, [poll, confirm, offered] {
         auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr || !dialog->isVisible()) return;
         poll->stop();
         poll->deleteLater();
-        if (offered != nullptr) {
-            offered->shown = true;
-            offered->selection = dialog->testOption(QAbstractPrintDialog::PrintSelection);
-            offered->pageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
-            offered->printToFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
-        }
+        if (offered != nullptr) Inspect(*dialog, *offered);
         if (confirm) {
             dialog->accept();
         } else {
@@ -434,6 +479,14 @@ void AnswerNextPrintDialog(bool confirm, PrintChoices* offered) {
         }
     });
     poll->start(10);
+}
+
+void ForgetPrintDialogAnswer() {
+    if (g_printDialogPoll != nullptr) {
+        g_printDialogPoll->stop();
+        g_printDialogPoll->deleteLater();
+    }
+    g_printDialogPoll = nullptr;
 }
 
 INT_PTR FakeDesktop::FileDialog(HWND owner, FileDialogRequest& request) {

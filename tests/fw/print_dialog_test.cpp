@@ -1,17 +1,23 @@
-// The toolkit's print dialog behind the desktop seam.
+// The toolkit's print dialog behind the desktop seam, as the user gets it:
+// with a printer (a print server of the test's own) and with none.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "fw/gdi.h"
 #include "fw/print_dialog.h"
 #include "fw/testing.h"
+#include "tests/support/print_server.h"
 
 namespace {
 
 struct Answer {
     INT_PTR result;
     bool gotPrinter;
+    std::string deviceName;
     fw::testing::PrintChoices offered;
 };
 
@@ -23,21 +29,48 @@ Answer RunDialog(bool confirm) {
     answer.result = fw::testing::RealDesktop().PrintDialog(
         nullptr, PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE | PD_HIDEPRINTTOFILE | PD_RETURNDC,
         &printer, &name);
+    fw::testing::ForgetPrintDialogAnswer();
     answer.gotPrinter = printer != nullptr;
+    answer.deviceName = name.Str();
     delete printer;
     return answer;
 }
 
+bool Holds(const std::vector<std::string>& list, const std::string& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
 }  // namespace
 
-TEST(PrintDialog, OffersNeitherSelectionNorPageRangeNorFileAndCancels) {
+// Only the printer, its properties and the copies are left to choose: no
+// page range of any kind, no selection, no file.
+TEST(PrintDialog, OffersThePrinterAndCopiesButNoPagesAndNoFile) {
+    kalvex_test::PrintServer server;
+    ASSERT_EQ(server.Error(), "");
+    fw::testing::FakeDesktop boxes;  // for message boxes only
+    fw::testing::ScopedDesktop scoped(boxes);
+
     const Answer answer = RunDialog(false);
-    EXPECT_TRUE(answer.offered.shown);
-    EXPECT_FALSE(answer.offered.selection);
-    EXPECT_FALSE(answer.offered.pageRange);
-    EXPECT_FALSE(answer.offered.printToFile);
+    ASSERT_TRUE(answer.offered.shown);
+    EXPECT_EQ(answer.offered.printers, std::vector<std::string>{kalvex_test::PrintServer::kQueue});
+    EXPECT_TRUE(Holds(answer.offered.reachable, "copies")) << "the options were not looked at";
+    for (const char* pages : {"Print all", "Pages from", "from", "to", "Pages", "pagesLineEdit", "Current Page",
+                              "Selection", "pageSetCombo"}) {
+        EXPECT_FALSE(Holds(answer.offered.reachable, pages)) << pages;
+    }
     EXPECT_EQ(answer.result, IDCANCEL);
     EXPECT_FALSE(answer.gotPrinter);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST(PrintDialog, ConfirmedItHandsOverThePrinter) {
+    kalvex_test::PrintServer server;
+    ASSERT_EQ(server.Error(), "");
+    const Answer answer = RunDialog(true);
+    EXPECT_TRUE(answer.offered.shown);
+    EXPECT_EQ(answer.result, IDOK);
+    EXPECT_TRUE(answer.gotPrinter);
+    EXPECT_EQ(answer.deviceName, kalvex_test::PrintServer::kQueue);
 }
 
 // The test program runs with CUPS pointed at a server that is not there, so
