@@ -1,7 +1,10 @@
 // The toolkit's print dialog, for the real desktop.
 #include <QApplication>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 
+#include "fw/app.h"
+#include "fw/desktop.h"
 #include "fw/print_dialog.h"
 #include "fw/qt/backend.h"
 #include "fw/qt/printer_device.h"
@@ -29,6 +32,12 @@ public:
 }  // namespace
 
 INT_PTR RunPrintDialog(HWND owner, DWORD flags, HDC* printer, CString* deviceName) {
+    // With no printer installed there is nothing to choose from (unless a
+    // file may stand in for one): say so, as the system's dialog does.
+    if ((flags & PD_HIDEPRINTTOFILE) != 0 && QPrinterInfo::availablePrinterNames().isEmpty()) {
+        MessageBoxA(owner, "Nessuna stampante installata.", AfxGetAppName(), MB_OK | MB_ICONSTOP);
+        return IDCANCEL;
+    }
     auto target = std::make_unique<QPrinter>(QPrinter::HighResolution);
     PrintDialog dialog(target.get(), owner != nullptr ? owner->widget : QApplication::activeModalWidget());
     // Copies and collation go to CUPS with the job, so the printer makes them.
@@ -40,8 +49,9 @@ INT_PTR RunPrintDialog(HWND owner, DWORD flags, HDC* printer, CString* deviceNam
     dialog.setOptions(options);
     if (dialog.exec() != QDialog::Accepted) return IDCANCEL;
 
-    // With no printer installed the dialog still accepts, naming no printer
-    // (or falling back to a PDF file that nobody chose): nothing to print on.
+    // A printer that went away while the dialog was open leaves it naming
+    // none (or falling back to a PDF file that nobody chose): nothing to
+    // print on.
     const bool toPrinter = target->outputFormat() == QPrinter::NativeFormat && !target->printerName().isEmpty();
     const bool toFile = (flags & PD_HIDEPRINTTOFILE) == 0 && !target->outputFileName().isEmpty();
     if (!toPrinter && !toFile) return IDCANCEL;

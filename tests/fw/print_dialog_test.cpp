@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fw/app.h"
 #include "fw/gdi.h"
 #include "fw/print_dialog.h"
 #include "fw/testing.h"
@@ -74,11 +75,20 @@ TEST(PrintDialog, ConfirmedItHandsOverThePrinter) {
 }
 
 // The test program runs with CUPS pointed at a server that is not there, so
-// that no printer is installed.
-TEST(PrintDialogWithoutPrinters, ConfirmingItGivesNoPrinter) {
+// that no printer is installed: the user is told so instead of getting an
+// empty dialog, and nothing is printed.
+TEST(PrintDialogWithoutPrinters, SaysSoAndGivesNoPrinter) {
     ASSERT_NE(std::getenv("CUPS_SERVER"), nullptr) << "runs with CUPS_SERVER naming no server";
+    fw::testing::FakeDesktop desktop;
+    fw::testing::ScopedDesktop scoped(desktop);
     const Answer answer = RunDialog(true);
-    EXPECT_TRUE(answer.offered.shown);
+    EXPECT_FALSE(answer.offered.shown);
     EXPECT_EQ(answer.result, IDCANCEL);
     EXPECT_FALSE(answer.gotPrinter);
+    ASSERT_EQ(desktop.boxes.size(), 1u);
+    EXPECT_EQ(desktop.boxes[0].text, "Nessuna stampante installata.");
+    EXPECT_EQ(desktop.boxes[0].caption, AfxGetAppName());
+    EXPECT_NE(desktop.boxes[0].caption, "");
+    EXPECT_EQ(desktop.boxes[0].type, MB_OK | MB_ICONSTOP);
+    EXPECT_TRUE(desktop.printDialogs.empty());  // the fake's own dialog was not asked either
 }
