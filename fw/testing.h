@@ -190,6 +190,9 @@ public:
 // action leaves open is cancelled.
 void WhenFileDialog(std::function<void(FileDialogControl&)> action);
 
+// Closes the toolkit's next message box with its OK button once it is up.
+void AnswerNextMessageBox();
+
 // Installs a desktop for the life of this object.
 class ScopedDesktop {
 public:

@@ -1,6 +1,9 @@
 // The program's start over the toolkit.
 #include <QApplication>
 #include <QFileInfo>
+#include <QHash>
+#include <QIcon>
+#include <QMutex>
 #include <QProxyStyle>
 #include <QStyleFactory>
 
@@ -64,6 +67,10 @@ void PassOnHeldMessages() {
 }
 
 // Drop-down lists open below their field, as the program's users know them.
+// The standard icons (message boxes, file dialogs, file lists) are made once:
+// the toolkit keeps what it draws of every icon object in its pixmap cache,
+// up to 10 MB, so a new icon object for each message box and file dialog left
+// memory behind every time.
 class Style : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -72,6 +79,19 @@ public:
         if (hint == SH_ComboBox_Popup) return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
+        // Some icons differ from right to left (back and forward arrows).
+        const bool mirrored = (widget != nullptr ? widget->layoutDirection() : QGuiApplication::layoutDirection()) ==
+                              Qt::RightToLeft;
+        const int key = static_cast<int>(which) * 2 + (mirrored ? 1 : 0);
+        const QMutexLocker lock(&m_iconsLock);
+        if (const auto found = m_icons.constFind(key); found != m_icons.cend()) return *found;
+        return *m_icons.insert(key, QProxyStyle::standardIcon(which, option, widget));
+    }
+
+private:
+    mutable QMutex m_iconsLock;
+    mutable QHash<int, QIcon> m_icons;
 };
 
 std::string g_appName;

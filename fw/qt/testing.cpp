@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
@@ -139,6 +140,18 @@ void WhenFileDialog(std::function<void(FileDialogControl&)> action) {
         if (dialog->isVisible()) dialog->reject();
     });
     timer->start(10);
+}
+
+void AnswerNextMessageBox() {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        box->accept();
+    });
+    poll->start(10);
 }
 
 void StartToolkit(int& argc, char** argv) {
