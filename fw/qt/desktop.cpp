@@ -1,5 +1,6 @@
 // The real desktop: message boxes, the print dialog, the desktop's opener and
 // the clipboard.
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -57,6 +58,15 @@ INT_PTR RunOpener(const QString& target) {
     posix_spawnattr_destroy(&attributes);
     if (error != 0) return SE_ERR_NOASSOC;
 
+    // Keys and clicks that arrive meanwhile are kept by the toolkit and
+    // handled after the wait, in order. It was told of them while we waited,
+    // though, so it must be reminded: otherwise they wait for the next event
+    // from the window system, which may be long in coming.
+    struct RemindOfKeptInput {
+        ~RemindOfKeptInput() {
+            if (QAbstractEventDispatcher* dispatcher = QCoreApplication::eventDispatcher()) dispatcher->wakeUp();
+        }
+    } remind;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
     while (std::chrono::steady_clock::now() < deadline) {
         int status = 0;
