@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     fw::testing::ScopedDesktop scoped(desktop);
     CCoilDialog dialog;
     AfxGetApp()->m_pMainWnd = &dialog;
-    if (!fw::testing::OpenDialog(dialog)) return 1;
+    if (!fw::testing::OpenDialog(dialog, IDD_MAIN)) return 1;
     dialog.SetDlgItemText(IDC_TURNS, "17");
 
     std::printf("%s, %d rounds\nround  resident MB  growth MB  anonymous MB  files MB  threads  heap used MB  heap free MB\n",
