@@ -111,8 +111,14 @@ HWND Control(HWND dialog, int id) {
     return nullptr;
 }
 
+LONG ButtonKind(HWND window) { return GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK; }
+bool IsPushButton(HWND window) {
+    const LONG kind = ButtonKind(window);
+    return ClassOf(window) == u"Button" && (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON);
+}
+
 BOOL CALLBACK CollectButton(HWND window, LPARAM context) {
-    if (IsWindowVisible(window) && ClassOf(window) == u"Button" && GetWindowTextLengthW(window) > 0) {
+    if (IsWindowVisible(window) && IsPushButton(window) && GetWindowTextLengthW(window) > 0) {
         reinterpret_cast<std::vector<std::string>*>(context)->push_back(Utf8(WindowText(window)));
     }
     return TRUE;
@@ -135,6 +141,17 @@ std::string Narrow(const wchar_t* text) {
 void WhenSystemDialog(SystemDialog kind, std::function<void(HWND)> action) {
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, Look);
     Watches()[timer] = std::make_unique<Watch>(Watch{kind, std::move(action)});
+}
+
+void ForgetSystemDialog(SystemDialog kind) {
+    for (auto it = Watches().begin(); it != Watches().end();) {
+        if (it->second->kind == kind) {
+            KillTimer(nullptr, it->first);
+            it = Watches().erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
 HWND NameField(HWND dialog, int id);
@@ -161,6 +178,30 @@ std::vector<std::string> ShownTexts(HWND dialog) {
     std::vector<std::string> texts;
     EnumChildWindows(dialog, CollectText, reinterpret_cast<LPARAM>(&texts));
     return texts;
+}
+
+namespace {
+
+BOOL CALLBACK CollectReachable(HWND window, LPARAM context) {
+    auto* reachable = reinterpret_cast<Reachable*>(context);
+    if (!IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
+    const std::u16string kind = ClassOf(window);
+    if (kind == u"Button" && !IsPushButton(window) && ButtonKind(window) != BS_GROUPBOX) {
+        std::u16string text = WindowText(window);
+        std::erase(text, u'&');
+        reachable->choices.push_back(Utf8(text));
+    } else if (kind == u"Edit") {
+        reachable->fields.push_back(GetDlgCtrlID(window));
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+Reachable ReachableIn(HWND dialog) {
+    Reachable reachable;
+    EnumChildWindows(dialog, CollectReachable, reinterpret_cast<LPARAM>(&reachable));
+    return reachable;
 }
 
 std::string MessageBoxText(HWND box) { return ControlText(box, kMessageText); }

@@ -20,13 +20,22 @@ enum class SystemDialog { Message, File, Print };
 // thread is up and shown (looked for every few milliseconds by a timer that
 // the dialog's own loop runs). The framework's own dialogs are not looked at.
 void WhenSystemDialog(SystemDialog kind, std::function<void(HWND__*)> action);
+// Stops looking for dialogs of that kind.
+void ForgetSystemDialog(SystemDialog kind);
 
 // What a dialog shows.
 std::string ControlText(HWND__* dialog, int id);
 bool ControlShown(HWND__* dialog, int id);   // there and visible
 bool ControlEnabled(HWND__* dialog, int id);  // there, visible and enabled
-// The texts of its visible buttons, and of its visible texts and buttons.
+// The texts of its visible push buttons, and of its visible texts and buttons.
 std::vector<std::string> ButtonTexts(HWND__* dialog);
+// What the user can reach in it, visible and enabled: radio buttons and
+// check boxes by their text (without '&'), edit fields by their ids.
+struct Reachable {
+    std::vector<std::string> choices;
+    std::vector<int> fields;
+};
+Reachable ReachableIn(HWND__* dialog);
 std::vector<std::string> ShownTexts(HWND__* dialog);
 // A message box's text, and its icon as the MB_ICON value of the system's
 // icon it shows (0 for none or another).

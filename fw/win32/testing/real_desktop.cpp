@@ -1,5 +1,7 @@
 // The system's own dialogs, watched and answered as the user would: the
 // print, file and message dialogs; the desktop itself and its clipboard.
+#include <string>
+
 #include "fw/desktop.h"
 #include "fw/testing/real_desktop.h"
 #include "fw/win32/testing/native_desktop.h"
@@ -14,14 +16,12 @@ namespace {
 
 using win32::testing::SystemDialog;
 
-// Control identifiers of the system's dialogs (dlgs.h).
+// Control identifiers of the system's dialogs (winuser.h, dlgs.h).
 constexpr int kOk = 1;
 constexpr int kCancel = 2;
 constexpr int kYes = 6;
-constexpr int kSelection = 0x421;    // rad2
-constexpr int kPageRange = 0x422;    // rad3
-constexpr int kPrintToFile = 0x410;  // chx1
 constexpr int kFileTypes = 0x470;    // cmb1
+constexpr int kPrinters = 0x473;     // cmb4
 constexpr int kFileName = 0x480;     // edt1
 constexpr unsigned kOverwritePrompt = 0x2;
 
@@ -79,24 +79,49 @@ void WhenFileDialog(std::function<void(FileDialogControl&)> action) {
     });
 }
 
+namespace {
+
+// The system's print dialog names its number fields by their ids (dlgs.h);
+// they are given the names the toolkit's dialog gives its own.
+std::string FieldName(int id) {
+    switch (id) {
+    case 0x480:
+        return "from";  // edt1
+    case 0x481:
+        return "to";  // edt2
+    case 0x482:
+        return "copies";  // edt3
+    default:
+        return "field " + std::to_string(id);
+    }
+}
+
+}  // namespace
+
 void AnswerNextPrintDialog(bool confirm, PrintChoices* offered) {
+    ForgetPrintDialogAnswer();
     win32::testing::WhenSystemDialog(SystemDialog::Print, [confirm, offered](HWND__* dialog) {
         if (offered != nullptr) {
             offered->shown = true;
-            offered->selection = win32::testing::ControlEnabled(dialog, kSelection);
-            offered->pageRange = win32::testing::ControlEnabled(dialog, kPageRange);
-            offered->printToFile = win32::testing::ControlShown(dialog, kPrintToFile);
+            offered->printers = win32::testing::ComboRows(dialog, kPrinters);
+            const win32::testing::Reachable reachable = win32::testing::ReachableIn(dialog);
+            offered->reachable = reachable.choices;
+            for (const int id : reachable.fields) offered->reachable.push_back(FieldName(id));
             offered->buttons = win32::testing::ButtonTexts(dialog);
         }
         win32::testing::PressButton(dialog, confirm ? kOk : kCancel);
     });
 }
 
+void ForgetPrintDialogAnswer() { win32::testing::ForgetSystemDialog(SystemDialog::Print); }
+
 void AnswerNextMessageBox(ShownMessageBox* shown) {
     win32::testing::WhenSystemDialog(SystemDialog::Message, [shown](HWND__* box) {
-        shown->shown = true;
-        shown->text = win32::testing::MessageBoxText(box);
-        shown->buttons = win32::testing::ButtonTexts(box);
+        if (shown != nullptr) {
+            shown->shown = true;
+            shown->text = win32::testing::MessageBoxText(box);
+            shown->buttons = win32::testing::ButtonTexts(box);
+        }
         // OK, or Yes where the box asks.
         win32::testing::PressButton(box, win32::testing::ControlShown(box, kOk) ? kOk : kYes);
     });
