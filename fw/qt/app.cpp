@@ -1,11 +1,17 @@
 // The program's start over the toolkit.
 #include <QApplication>
 #include <QFileInfo>
+#include <QHash>
+#include <QIcon>
+#include <QMutex>
 #include <QProxyStyle>
 #include <QSettings>
 #include <QStyleFactory>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "fw/app.h"
 #include "fw/internal.h"
@@ -15,7 +21,58 @@
 namespace fw::detail {
 namespace {
 
+// While the toolkit starts, its messages are held back. When it cannot reach
+// a display it says so in several lines and aborts; the user gets one line
+// and exit status 1 instead. Once it has started, what it said is passed on.
+struct HeldMessage {
+    QtMsgType type;
+    const char* category;  // the toolkit's categories are named by literals
+    QString text;
+};
+std::vector<HeldMessage> g_held;
+QtMessageHandler g_passOn = nullptr;
+std::string g_programName;
+
+std::string NoDisplay() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const QByteArray display = qgetenv("DISPLAY");
+    if (!platform.isEmpty() && !platform.startsWith("xcb")) {
+        return "cannot start the window system \"" + platform.toStdString() + "\"";
+    }
+    if (display.isEmpty()) {
+        return qEnvironmentVariableIsSet("DISPLAY") ? "no display to show the window on (DISPLAY is empty)"
+                                                    : "no display to show the window on (DISPLAY is not set)";
+    }
+    return "cannot connect to the display \"" + display.toStdString() + "\"";
+}
+
+void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s%s%s\n", g_programName.c_str(), g_programName.empty() ? "" : ": ", NoDisplay().c_str());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    g_held.push_back({type, context.category, text});
+}
+
+void PassOnHeldMessages() {
+    qInstallMessageHandler(g_passOn);
+    for (const HeldMessage& message : g_held) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category);
+        if (g_passOn != nullptr) {
+            g_passOn(message.type, context, message.text);
+        } else {
+            std::fprintf(stderr, "%s\n", qPrintable(message.text));
+        }
+    }
+    g_held.clear();
+}
+
 // Drop-down lists open below their field, as the program's users know them.
+// The standard icons (message boxes, file dialogs, file lists) are made once:
+// the toolkit keeps what it draws of every icon object in its pixmap cache,
+// up to 10 MB, so a new icon object for each message box and file dialog left
+// memory behind every time.
 class Style : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -24,6 +81,19 @@ public:
         if (hint == SH_ComboBox_Popup) return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
+        // Some icons differ from right to left (back and forward arrows).
+        const bool mirrored = (widget != nullptr ? widget->layoutDirection() : QGuiApplication::layoutDirection()) ==
+                              Qt::RightToLeft;
+        const int key = static_cast<int>(which) * 2 + (mirrored ? 1 : 0);
+        const QMutexLocker lock(&m_iconsLock);
+        if (const auto found = m_icons.constFind(key); found != m_icons.cend()) return *found;
+        return *m_icons.insert(key, QProxyStyle::standardIcon(which, option, widget));
+    }
+
+private:
+    mutable QMutex m_iconsLock;
+    mutable QHash<int, QIcon> m_icons;
 };
 
 std::string g_appName;
@@ -39,7 +109,13 @@ std::unique_ptr<QApplication> StartToolkit(int& argc, char** argv) {
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
         QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
     }
+    if (argc > 0 && argv[0] != nullptr) {
+        g_programName = argv[0];
+        g_programName.erase(0, g_programName.find_last_of('/') + 1);
+    }
+    g_passOn = qInstallMessageHandler(HoldStartMessage);
     auto app = std::make_unique<QApplication>(argc, argv);
+    PassOnHeldMessages();
     QApplication::setStyle(new Style(QStyleFactory::create(QStringLiteral("Fusion"))));
     // The application's name: the program file's name without directory and extension.
     g_appName = FromQt(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());

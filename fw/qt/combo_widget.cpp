@@ -17,8 +17,10 @@ public:
     explicit OwnerDrawDelegate(ComboWidget* combo) : QStyledItemDelegate(combo), m_combo(combo) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        // The highlighted row, which follows the mouse and the arrow keys, is the selected one.
-        const UINT state = option.state.testFlag(QStyle::State_Selected) ? ODS_SELECTED : 0;
+        // The highlighted row follows the mouse and the arrow keys: it is the
+        // selected one, and the one with the keyboard focus of the open list.
+        UINT state = option.state.testFlag(QStyle::State_Selected) ? ODS_SELECTED : 0;
+        if (index == m_combo->view()->currentIndex()) state |= ODS_FOCUS;
         if (!m_combo->drawItem(*painter, option.rect, index.row(), state)) {
             QStyledItemDelegate::paint(painter, option, index);
         }

@@ -133,8 +133,9 @@ void StaticWidget::mousePressEvent(QMouseEvent* event) {
 
 // What the user pastes or drops into a one-line field counts up to its first
 // line break, as in the platform's one-line edit: a cell copied from a
-// spreadsheet brings "30\r\n" and gives 30. The program's own texts are set
-// whole.
+// spreadsheet brings "30\r\n" and gives 30. A NUL ends it too, as it ends
+// clipboard text there: nothing after it reaches the field. The program's own
+// texts are set whole.
 class OneLineInput : public QValidator {
 public:
     explicit OneLineInput(QObject* parent) : QValidator(parent) {}
@@ -151,7 +152,10 @@ public:
         while (tail < shorter - head && input[input.size() - 1 - tail] == before[before.size() - 1 - tail]) ++tail;
         const QStringView inserted = QStringView(input).mid(head, input.size() - head - tail);
         qsizetype lineEnd = 0;
-        while (lineEnd < inserted.size() && inserted[lineEnd] != u'\r' && inserted[lineEnd] != u'\n') ++lineEnd;
+        while (lineEnd < inserted.size() && inserted[lineEnd] != u'\r' && inserted[lineEnd] != u'\n' &&
+               inserted[lineEnd] != u'\0') {
+            ++lineEnd;
+        }
         if (lineEnd == inserted.size()) return Acceptable;
         QString kept = input.left(head);
         kept += inserted.left(lineEnd);

@@ -66,7 +66,27 @@ protected:
 
 private:
     bool handleKey(QKeyEvent* event);
+    // F1: a help request to `target`, which passes it on to the dialog.
+    void requestHelp(Window* target, Qt::KeyboardModifiers modifiers);
 };
+
+// The drop-down list whose open list `watched` is (the popup or the view in
+// it), or nullptr.
+QComboBox* DropDownOf(QObject* watched) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr) return nullptr;
+    QWidget* popup = qobject_cast<QAbstractItemView*>(widget) != nullptr ? widget->parentWidget() : widget;
+    auto* combo = popup != nullptr ? qobject_cast<QComboBox*>(popup->parentWidget()) : nullptr;
+    return combo != nullptr && combo->view()->parentWidget() == popup ? combo : nullptr;
+}
+
+void DialogWidget::requestHelp(Window* target, Qt::KeyboardModifiers modifiers) {
+    const InputScope input(modifiers);
+    HELPINFO info;
+    info.iCtrlId = target->id;
+    info.hItemHandle = target;
+    Dispatch(target, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+}
 
 // The dialog manager: keys that mean something to the dialog as a whole.
 bool DialogWidget::handleKey(QKeyEvent* event) {
@@ -75,11 +95,7 @@ bool DialogWidget::handleKey(QKeyEvent* event) {
     if (key == Qt::Key_F1) {
         // The help request goes to the window with the focus; controls pass it on.
         QWidget* focus = QApplication::focusWidget();
-        Window* target = focus != nullptr && WindowOf(focus) != nullptr ? WindowOf(focus) : handle();
-        HELPINFO info;
-        info.iCtrlId = target->id;
-        info.hItemHandle = target;
-        Dispatch(target, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+        requestHelp(focus != nullptr && WindowOf(focus) != nullptr ? WindowOf(focus) : handle(), event->modifiers());
         return true;
     }
     if (key == Qt::Key_F4 && event->modifiers() == Qt::AltModifier) {
@@ -124,6 +140,13 @@ bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
+    if (QComboBox* combo = DropDownOf(watched)) {
+        // An open list keeps its keys, but the list keeps the keyboard focus
+        // while it is open: F1 asks for help from the list, as when closed.
+        if (key->key() != Qt::Key_F1 || WindowOf(combo) == nullptr) return false;
+        requestHelp(WindowOf(combo), key->modifiers());
+        return true;
+    }
     if (qobject_cast<QMenu*>(watched) != nullptr || qobject_cast<QMenuBar*>(watched) != nullptr) {
         // In a menu only F1 is ours: help for the window that owns the menu.
         if (key->key() != Qt::Key_F1) return false;
@@ -231,6 +254,9 @@ DialogWidget* Create(const DialogTemplate& dt, Window* owner) {
             auto* combo = static_cast<QComboBox*>(control);
             control->resize(Scale(item.cx, units.width(), 4), combo->sizeHint().height());
             static_cast<ComboWidget*>(control)->listHeight = height;
+            // The open list is a window of its own; F1 there is the dialog's too.
+            combo->view()->installEventFilter(widget);
+            combo->view()->parentWidget()->installEventFilter(widget);
         } else if (item.kind == ControlKind::Static && (item.style & SS_TYPEMASK) == SS_ICON) {
             // A picture static takes the size of its icon, whatever the template says.
             const QPixmap icon = IconPixmap(AfxGetApp() != nullptr ? AfxGetApp()->LoadIcon(item.image) : nullptr);

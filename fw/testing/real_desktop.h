@@ -17,17 +17,22 @@ namespace fw::testing {
 // print dialog hands it over; the printable area is the whole A4 page.
 HDC PdfPrinter(const std::string& path);
 
-// What the toolkit's print dialog offered the user.
+// What the toolkit's print dialog offered the user, read from its widgets
+// with its options shown ("Options >>") and each of their tabs visited.
 struct PrintChoices {
     bool shown = false;
-    bool selection = false;
-    bool pageRange = false;
-    bool printToFile = false;
-    std::vector<std::string> buttons;  // the texts of its buttons, in UTF-8
+    std::vector<std::string> printers;  // the entries of its printer list
+    // Every choice the user can reach, visible and enabled: radio buttons and
+    // check boxes by their text (without '&'), number and text fields by the
+    // toolkit's object name ("copies", "from", "pagesLineEdit", ...).
+    std::vector<std::string> reachable;
+    std::vector<std::string> buttons;  // the texts of its push buttons, in UTF-8
 };
 // Answers the toolkit's print dialog, the next time it is up: confirms or
 // cancels it, and tells through `offered` what it showed.
 void AnswerNextPrintDialog(bool confirm, PrintChoices* offered = nullptr);
+// Stops waiting for a print dialog that AnswerNextPrintDialog still expects.
+void ForgetPrintDialogAnswer();
 
 // The toolkit's own file dialog, as the real desktop runs it.
 class FileDialogControl {
@@ -59,8 +64,9 @@ struct ShownMessageBox {
     std::string text;
     std::vector<std::string> buttons;
 };
-// Notes what the toolkit's next message box shows, then closes it.
-void AnswerNextMessageBox(ShownMessageBox* shown);
+// Closes the toolkit's next message box with its OK button once it is up,
+// noting in `shown` (when given) what it showed.
+void AnswerNextMessageBox(ShownMessageBox* shown = nullptr);
 
 // The names of the actions of an edit field's own menu (right click), in
 // UTF-8, without their shortcut keys; the menu is closed again.

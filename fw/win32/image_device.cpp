@@ -9,7 +9,7 @@ std::vector<COLORREF> PaintPixels(int width, int height, HFONT font, const std::
     MemoryPicture picture(width, height, RGB(255, 255, 255));
     if (picture.Context() == nullptr) return {};
     {
-        fw::detail::NativeDevice device(picture.Context(), false);
+        fw::detail::NativeDevice device(picture.Context(), false, false);
         device.SetTextColor(RGB(0, 0, 0));
         device.SetBkColor(RGB(255, 255, 255));
         device.SetBkMode(OPAQUE);

@@ -11,11 +11,14 @@ win32::Box ToBox(const CRect& rect) { return {rect.left, rect.top, rect.right, r
 
 }  // namespace
 
-NativeDevice::NativeDevice(HDC__* dc, bool owned)
-    : NativeDevice(dc, owned, dc != nullptr ? win32::StateOf(dc) : win32::DcState{}) {}
+NativeDevice::NativeDevice(HDC__* dc, bool owned, bool withFont)
+    : NativeDevice(dc, owned, withFont, dc != nullptr ? win32::StateOf(dc) : win32::DcState{}) {}
 
-NativeDevice::NativeDevice(HDC__* dc, bool owned, const win32::DcState& state)
-    : Device(state.textColour, state.bkColour, WrapNativeFont(state.font)), m_dc(dc), m_owned(owned) {
+NativeDevice::NativeDevice(HDC__* dc, bool owned, bool withFont, const win32::DcState& state)
+    : Device(state.textColour, state.bkColour, withFont ? WrapNativeFont(state.font) : nullptr),
+      m_dc(dc),
+      m_owned(owned),
+      m_firstFont(state.font) {
     // The base starts opaque; the context may not be.
     if (dc != nullptr) Device::SetBkMode(state.bkMode);
 }
@@ -45,7 +48,9 @@ COLORREF NativeDevice::SetTextColor(COLORREF colour) {
     return Device::SetTextColor(colour);
 }
 
-void NativeDevice::FontChanged() { win32::ApplyFont(m_dc, NativeFont(GetCurrentFont())); }
+void NativeDevice::FontChanged() {
+    win32::ApplyFont(m_dc, GetCurrentFont() != nullptr ? NativeFont(GetCurrentFont()) : m_firstFont);
+}
 
 void NativeDevice::ApplyState() {
     win32::ApplyTextColour(m_dc, GetTextColor());

@@ -14,8 +14,10 @@ class NativeDevice : public Device {
 public:
     // Starts from the state the native context has now. An owned context is
     // deleted with the device; otherwise it stays the system's (or its
-    // maker's) and keeps whatever state the drawing left in it.
-    NativeDevice(HDC__* dc, bool owned);
+    // maker's) and keeps whatever state the drawing left in it. The context's
+    // font is the device's first font; without `withFont` the device starts
+    // with none, and a state without a font draws in the context's first font.
+    NativeDevice(HDC__* dc, bool owned, bool withFont = true);
     ~NativeDevice() override;
 
     BOOL RestoreDC(int nSavedDC) override;
@@ -40,12 +42,13 @@ protected:
 private:
     // The context's own font gets an object too (a system font one that owns
     // nothing), so that selecting it back brings that font back.
-    NativeDevice(HDC__* dc, bool owned, const win32::DcState& state);
+    NativeDevice(HDC__* dc, bool owned, bool withFont, const win32::DcState& state);
     // The whole state, after RestoreDC.
     void ApplyState();
 
     HDC__* m_dc;
     bool m_owned;
+    HFONT__* m_firstFont;
 };
 
 }  // namespace fw::detail

@@ -5,7 +5,9 @@
 #     the main window to be mapped, checks that neither printing (CUPS) nor
 #     the toolkit's translations were loaded on the way, keeps a screenshot,
 #     checks that the window shows something, presses F1 (the help must be
-#     handed to the desktop opener), saves the report with File > "Salva..."
+#     handed to the desktop opener) and clicks the menu bar while the opener
+#     is still busy (the click must open the menu once the opener has
+#     answered), saves the report with File > "Salva..."
 #     and Enter (the save dialog must come up in Italian; its screenshot is
 #     kept too), closes the window with Escape and checks the exit status;
 #  2. the program installed into a prefix, started in a folder without the
@@ -33,7 +35,8 @@ trap 'rm -rf "$work"' EXIT
 
 # The build's program looks for its help in the folder it is started in;
 # the installed one finds its own. A stand-in for the desktop opener notes
-# what it was asked to open.
+# what it was asked to open, then takes its time, as a browser starting up
+# does.
 mkdir "$work/run" "$work/elsewhere" "$work/bin" "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 cp "$build/KALVEX.HLP" "$work/run/KALVEX.HLP"
@@ -41,6 +44,7 @@ cmake --install "$build" --component kalvex --prefix "$work/prefix" >/dev/null 2
 cat >"$work/bin/xdg-open" <<EOF
 #!/bin/sh
 printf '%s\n' "\$1" >>"$work/opened"
+sleep 1.5
 EOF
 chmod +x "$work/bin/xdg-open"
 
@@ -87,6 +91,32 @@ press_help() {
   [ "$opened" = "$1" ] || fail "F1 opened '$opened' instead of $1"
 }
 
+# F1, and while the opener is still busy a click on "File" at the left of
+# the menu bar: the click must open the menu once the opener has answered.
+press_help_and_click_menu() {
+  rm -f "$work/opened"
+  xdotool windowfocus --sync "$window" || fail "could not focus the window"
+  xdotool key F1
+  sleep 0.3
+  xdotool mousemove --window "$window" 15 10 click 1
+  for _ in $(seq 50); do [ -s "$work/opened" ] && break; sleep 0.1; done
+  [ -s "$work/opened" ] || fail "F1 handed nothing to the desktop opener"
+  opened=$(head -n 1 "$work/opened")
+  echo "F1 opened $opened"
+  [ "$opened" = "$1" ] || fail "F1 opened '$opened' instead of $1"
+  windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+  for _ in $(seq 50); do [ "$(windows)" -ge 2 ] && break; sleep 0.1; done
+  [ "$(windows)" -ge 2 ] || fail "the click on the menu bar during F1 was lost: no menu opened within 5 s"
+  echo "the click made during F1 opened the File menu"
+  import -window root "$output/menu_after_f1.png" || fail "import could not take the screenshot"
+  xdotool key Escape
+  for _ in $(seq 20); do [ "$(windows)" -eq 1 ] && break; sleep 0.1; done
+  [ "$(windows)" -eq 1 ] || fail "Escape did not close the menu"
+  # The menu bar keeps the keyboard until a second Escape.
+  xdotool key Escape
+  sleep 0.3
+}
+
 close() {
   xdotool windowfocus --sync "$window" || fail "could not focus the window"
   xdotool key Escape
@@ -118,7 +148,7 @@ colours=$(convert "$output/screenshot.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" 
 echo "the window area holds $colours colours"
 [ "$colours" -ge 8 ] || fail "the window area is blank ($colours colours)"
 
-press_help "$work/run/KALVEX.HLP"
+press_help_and_click_menu "$work/run/KALVEX.HLP"
 
 # File > "Salva...": the menu bar's first menu, its first item; Enter takes
 # the proposed name, Enter again closes "Salvato in".

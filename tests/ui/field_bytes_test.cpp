@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "fw/testing.h"
 #include "tests/ui/main_window.h"
@@ -47,13 +48,14 @@ TEST(FieldBytes, CharactersFromTheDesktopBecomeTheirWindows1252Byte) {
     });
 }
 
-TEST(FieldBytes, PastedTextCountsUpToItsFirstLineBreak) {
+TEST(FieldBytes, PastedTextCountsUpToItsFirstLineBreakOrNul) {
     using fw::testing::Key;
+    using namespace std::string_view_literals;
     struct Case {
         const char* name;
-        const char* before;  // set by the program
-        Key cursor;          // where the paste goes
-        const char* pasted;  // UTF-8
+        const char* before;       // set by the program
+        Key cursor;               // where the paste goes
+        std::string_view pasted;  // UTF-8
         std::string after;
     };
     const Case cases[] = {
@@ -62,6 +64,9 @@ TEST(FieldBytes, PastedTextCountsUpToItsFirstLineBreak) {
         {"at the start, the rest of the field kept", "12", Key::Home, "3\n4", "312"},
         {"a line break first: nothing", "8", Key::End, "\r\n7", "8"},
         {"no line break: all of it, tab included", "ab", Key::End, "\tc \xC2\xB5H", "ab\tc \xB5H"},
+        {"a NUL ends it", "", Key::End, "12\0" "34"sv, "12"},
+        {"a NUL before the line break", "5", Key::Home, "6\0" "7\r\n8"sv, "65"},
+        {"a NUL first: nothing", "9", Key::End, "\0" "1"sv, "9"},
     };
     RunMainWindow([&](CCoilDialog& dialog) {
         for (const Case& c : cases) {

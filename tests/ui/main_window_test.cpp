@@ -192,34 +192,54 @@ TEST(MainWindow, EveryWayOfClosingEndsTheRunWithCancel) {
 TEST(MainWindow, F1OpensTheHelpFileUnlessAModifierIsHeld) {
     fw::testing::FakeDesktop desktop;
     fw::testing::ScopedDesktop scoped(desktop);
+    enum class Open { Nothing, Menu, MixList, CoreList };
     struct Press {
         const char* name;
         void (*focus)(CCoilDialog&);
+        Open open;  // what the focus step leaves open
         unsigned modifiers;
         std::size_t opened;
     };
+    const auto openMix = [](CCoilDialog& d) { fw::testing::OpenDropDown(Item(d, IDC_MIX)); };
+    const auto openCore = [](CCoilDialog& d) { fw::testing::OpenDropDown(Item(d, IDC_CORE)); };
+    const auto onTurns = [](CCoilDialog& d) { d.GetDlgItem(IDC_TURNS)->SetFocus(); };
     const Press presses[] = {
-        {"on the mix list", [](CCoilDialog& d) { d.GetDlgItem(IDC_MIX)->SetFocus(); }, 0, 1},
-        {"on the core list", [](CCoilDialog& d) { d.GetDlgItem(IDC_CORE)->SetFocus(); }, 0, 1},
-        {"in a field", [](CCoilDialog& d) { d.GetDlgItem(IDC_TURNS)->SetFocus(); }, 0, 1},
-        {"on a button", [](CCoilDialog& d) { d.GetDlgItem(IDC_CALC_N)->SetFocus(); }, 0, 1},
-        {"in the open menu", [](CCoilDialog& d) { fw::testing::OpenMenu(d.m_hWnd, 1); }, 0, 1},
-        {"Shift+F1", [](CCoilDialog& d) { d.GetDlgItem(IDC_TURNS)->SetFocus(); }, fw::testing::kShift, 0},
-        {"Ctrl+F1", [](CCoilDialog& d) { d.GetDlgItem(IDC_TURNS)->SetFocus(); }, fw::testing::kControl, 0},
-        {"Alt+F1", [](CCoilDialog& d) { d.GetDlgItem(IDC_TURNS)->SetFocus(); }, fw::testing::kAlt, 0},
+        {"on the mix list", [](CCoilDialog& d) { d.GetDlgItem(IDC_MIX)->SetFocus(); }, Open::Nothing, 0, 1},
+        {"on the core list", [](CCoilDialog& d) { d.GetDlgItem(IDC_CORE)->SetFocus(); }, Open::Nothing, 0, 1},
+        {"in a field", onTurns, Open::Nothing, 0, 1},
+        {"on a button", [](CCoilDialog& d) { d.GetDlgItem(IDC_CALC_N)->SetFocus(); }, Open::Nothing, 0, 1},
+        {"in the open menu", [](CCoilDialog& d) { fw::testing::OpenMenu(d.m_hWnd, 1); }, Open::Menu, 0, 1},
+        {"in the open mix list", openMix, Open::MixList, 0, 1},
+        {"in the open core list", openCore, Open::CoreList, 0, 1},
+        {"Shift+F1", onTurns, Open::Nothing, fw::testing::kShift, 0},
+        {"Ctrl+F1", onTurns, Open::Nothing, fw::testing::kControl, 0},
+        {"Alt+F1", onTurns, Open::Nothing, fw::testing::kAlt, 0},
+        {"Shift+F1 in the open mix list", openMix, Open::MixList, fw::testing::kShift, 0},
+        {"Ctrl+F1 in the open core list", openCore, Open::CoreList, fw::testing::kControl, 0},
+        {"Alt+F1 in the open mix list", openMix, Open::MixList, fw::testing::kAlt, 0},
     };
     RunMainWindow([&](CCoilDialog& dialog) {
+        const auto isOpen = [&](Open what) {
+            switch (what) {
+            case Open::Nothing: return false;
+            case Open::Menu: return fw::testing::IsMenuOpen();
+            case Open::MixList: return fw::testing::IsDropDownOpen(Item(dialog, IDC_MIX));
+            case Open::CoreList: return fw::testing::IsDropDownOpen(Item(dialog, IDC_CORE));
+            }
+            return false;
+        };
         for (const Press& press : presses) {
             SCOPED_TRACE(press.name);
             desktop.opened.clear();
             press.focus(dialog);
             fw::testing::ProcessEvents();
-            if (std::strcmp(press.name, "in the open menu") == 0) {
-                ASSERT_TRUE(fw::testing::IsMenuOpen());
+            if (press.open != Open::Nothing) {
+                ASSERT_TRUE(isOpen(press.open));
             }
             fw::testing::PressKey(Key::F1, press.modifiers);
             EXPECT_EQ(desktop.opened, std::vector<std::string>(press.opened, "KALVEX.HLP"));
-            if (fw::testing::IsMenuOpen()) fw::testing::PressKey(Key::Escape);
+            if (isOpen(press.open)) fw::testing::PressKey(Key::Escape);
+            ASSERT_NE(dialog.m_hWnd, nullptr);
         }
         desktop.opened.clear();
         fw::testing::ChooseMenuItem(dialog.m_hWnd, ID_HELP_CONTENTS);

@@ -112,6 +112,12 @@ TEST(MixListWidget, OpenListHighlightsTheCurrentRowAndEveryRowFitsWhole) {
         EXPECT_GT(Count(rows, row0, kGrey), row0.Width() * row0.Height() / 2);
         EXPECT_EQ(Count(rows, row7, kGrey), 0);
         EXPECT_GT(Count(rows, row7, kBlueGrey), row7.Width() * row7.Height() / 2);
+        // The highlighted row also has the keyboard focus: its dotted focus
+        // rectangle, every other pixel black along its top edge; no other row has one.
+        const auto topEdge = [](const CRect& row) { return CRect{row.left, row.top, row.right, row.top + 1}; };
+        EXPECT_GT(Count(rows, topEdge(row7), 0x000000), row7.Width() / 3);
+        EXPECT_EQ(Count(rows, topEdge(row0), 0x000000), 0);
+        EXPECT_EQ(Count(rows, topEdge(fw::testing::DropDownRowRect(list, 6)), 0x000000), 0);
         // "verde" in green, then "bianco" in white.
         const int green = FirstColumn(rows, row7, Green);
         EXPECT_GT(green, row7.left);

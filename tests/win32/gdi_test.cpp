@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "fw/testing/recording_device.h"
 #include "fw/win32/backend.h"
 #include "fw/win32/image_device.h"
+#include "fw/win32/native_dc.h"
 #include "fw/win32/native_device.h"
 #include "fw/win32/native_fonts.h"
 
@@ -207,25 +209,38 @@ TEST(Win32Device, TheStateIsTheNativeContexts) {
         {"restore the first", [](CDC& dc) { return dc.RestoreDC(1); }, TRUE},
         {"nothing left to restore", [](CDC& dc) { return dc.RestoreDC(-1); }, FALSE},
     };
-    Paint([&](CDC& dc) {
-        auto& device = static_cast<fw::detail::NativeDevice&>(*dc.m_hDC);
-        const HFONT systemFont = device.GetCurrentFont();
-        ASSERT_NE(systemFont, nullptr);
+    // A context the system prepared, as for an item to draw.
+    fw::win32::MemoryPicture picture(kWidth, kHeight, kWhite);
+    ASSERT_NE(picture.Context(), nullptr);
+    HFONT__* const systemFont = fw::win32::StateOf(picture.Context()).font;
+    {
+        const std::unique_ptr<fw::detail::Device> device(fw::detail::DeviceOnNativeDC(picture.Context()));
+        CDC& dc = device->Wrapper();
+        ASSERT_NE(device->GetCurrentFont(), nullptr);
+        EXPECT_EQ(fw::detail::NativeFont(device->GetCurrentFont()), systemFont);
         for (const Step& step : steps) {
             SCOPED_TRACE(step.name);
             EXPECT_EQ(step.call(dc), step.answer);
-            const fw::win32::DcState native = fw::win32::StateOf(device.NativeContext());
-            EXPECT_EQ(native.textColour, device.GetTextColor());
-            EXPECT_EQ(native.bkColour, device.GetBkColor());
-            EXPECT_EQ(native.bkMode, device.GetBkMode());
-            EXPECT_EQ(native.font, fw::detail::NativeFont(device.GetCurrentFont()));
+            const fw::win32::DcState native = fw::win32::StateOf(picture.Context());
+            EXPECT_EQ(native.textColour, device->GetTextColor());
+            EXPECT_EQ(native.bkColour, device->GetBkColor());
+            EXPECT_EQ(native.bkMode, device->GetBkMode());
+            EXPECT_EQ(native.font, fw::detail::NativeFont(device->GetCurrentFont()));
         }
         // Back to the first save: the context's own font is selected again.
-        EXPECT_EQ(device.GetCurrentFont(), systemFont);
-        EXPECT_EQ(device.GetTextColor(), kRed);
-        EXPECT_EQ(device.GetBkColor(), kWhite);
-        EXPECT_EQ(device.GetBkMode(), OPAQUE);
-    });
+        EXPECT_EQ(fw::win32::StateOf(picture.Context()).font, systemFont);
+        EXPECT_EQ(device->GetTextColor(), kRed);
+        EXPECT_EQ(device->GetBkColor(), kWhite);
+        EXPECT_EQ(device->GetBkMode(), OPAQUE);
+
+        // Selecting back what selecting answered brings the context's font back.
+        HFONT before = dc.SelectObject(&courier);
+        EXPECT_EQ(fw::win32::StateOf(picture.Context()).font, fw::detail::NativeFont(courier));
+        dc.SelectObject(before);
+        EXPECT_EQ(fw::win32::StateOf(picture.Context()).font, systemFont);
+    }
+    // The context stays the system's, with what the drawing left in it.
+    EXPECT_EQ(fw::win32::StateOf(picture.Context()).textColour, kRed);
 }
 
 TEST(Win32Device, DrawsWhatTheCallsAskFor) {

@@ -2,6 +2,7 @@
 // would: the print, file and message dialogs, the edit fields' menu, the
 // clipboard, and a printer that writes a PDF file.
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -13,12 +14,15 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
+#include <set>
 
 #include "fw/qt/backend.h"
 #include "fw/qt/printer_device.h"
@@ -116,25 +120,63 @@ HDC PdfPrinter(const std::string& path) {
     return new detail::PrinterDevice(std::move(printer));
 }
 
+namespace {
+
+QPointer<QTimer> g_printDialogPoll;
+
+// Opens the dialog's options as the user would and notes what can be reached.
+void Inspect(QPrintDialog& dialog, PrintChoices& offered) {
+    offered.shown = true;
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->isVisible()) offered.buttons.push_back(button->text().toStdString());
+    }
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text().remove(u'&').startsWith(QStringLiteral("Options >>"))) button->click();
+    }
+    ProcessEvents();
+    if (const auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"))) {
+        for (int i = 0; i < printers->count(); ++i) {
+            if (!printers->itemText(i).isEmpty()) offered.printers.push_back(printers->itemText(i).toStdString());
+        }
+    }
+    std::set<std::string> reachable;
+    const auto note = [&dialog, &reachable] {
+        for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+            if (!widget->isVisible() || !widget->isEnabled()) continue;
+            if (auto* button = qobject_cast<QAbstractButton*>(widget); button != nullptr && button->isCheckable()) {
+                reachable.insert(button->text().remove(u'&').toStdString());
+            } else if (qobject_cast<QAbstractSpinBox*>(widget) != nullptr || qobject_cast<QLineEdit*>(widget) != nullptr) {
+                if (qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) == nullptr) {
+                    reachable.insert(widget->objectName().toStdString());
+                }
+            }
+        }
+    };
+    note();
+    for (QTabWidget* tabs : dialog.findChildren<QTabWidget*>()) {
+        if (!tabs->isVisible()) continue;
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            ProcessEvents();
+            note();
+        }
+    }
+    offered.reachable.assign(reachable.begin(), reachable.end());
+}
+
+}  // namespace
+
 void AnswerNextPrintDialog(bool confirm, PrintChoices* offered) {
     // Polls until the dialog's own loop runs, then answers from inside it.
+    ForgetPrintDialogAnswer();
     auto* poll = new QTimer(qApp);
+    g_printDialogPoll = poll;
     QObject::connect(poll, &QTimer::timeout, [poll, confirm, offered] {
         auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr || !dialog->isVisible()) return;
         poll->stop();
         poll->deleteLater();
-        if (offered != nullptr) {
-            offered->shown = true;
-            offered->selection = dialog->testOption(QAbstractPrintDialog::PrintSelection);
-            offered->pageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
-            offered->printToFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
-            for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-                if (qobject_cast<const QPushButton*>(button) != nullptr && button->isVisible()) {
-                    offered->buttons.push_back(button->text().toStdString());
-                }
-            }
-        }
+        if (offered != nullptr) Inspect(*dialog, *offered);
         if (confirm) {
             dialog->accept();
         } else {
@@ -142,6 +184,14 @@ void AnswerNextPrintDialog(bool confirm, PrintChoices* offered) {
         }
     });
     poll->start(10);
+}
+
+void ForgetPrintDialogAnswer() {
+    if (g_printDialogPoll != nullptr) {
+        g_printDialogPoll->stop();
+        g_printDialogPoll->deleteLater();
+    }
+    g_printDialogPoll = nullptr;
 }
 
 Desktop& RealDesktop() { return detail::RealDesktop(); }
@@ -153,9 +203,11 @@ void AnswerNextMessageBox(ShownMessageBox* shown) {
         if (box == nullptr || !box->isVisible()) return;
         poll->stop();
         poll->deleteLater();
-        shown->shown = true;
-        shown->text = box->text().toStdString();
-        for (const QAbstractButton* button : box->buttons()) shown->buttons.push_back(button->text().toStdString());
+        if (shown != nullptr) {
+            shown->shown = true;
+            shown->text = box->text().toStdString();
+            for (const QAbstractButton* button : box->buttons()) shown->buttons.push_back(button->text().toStdString());
+        }
         box->accept();
     });
     poll->start(10);
