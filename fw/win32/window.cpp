@@ -243,6 +243,12 @@ std::intptr_t Receive(Window* window, unsigned message, std::uintptr_t wParam, s
         drawItem.itemID = item.itemId;
         drawItem.itemAction = item.itemAction;
         drawItem.itemState = item.itemState;
+        // The selected row of an open list has the keyboard focus, which
+        // Windows draws on it and Wine leaves out.
+        if (item.ctlType == ODT_COMBOBOX && (item.itemState & ODS_SELECTED) != 0 &&
+            (item.itemState & ODS_COMBOBOXEDIT) == 0) {
+            drawItem.itemState |= ODS_FOCUS;
+        }
         drawItem.hwndItem = detail::WindowOf(item.item);
         drawItem.hDC = device;
         drawItem.rcItem = CRect{item.left, item.top, item.right, item.bottom};
