@@ -29,9 +29,14 @@ HWND__* NativeWindow(Window* window);
 Window* WindowOf(HWND__* native);
 
 // Fonts and brushes. A native font that the framework did not make has no
-// font object: FontOf answers nullptr for it.
+// font object: FontOf answers nullptr for it. WrapNativeFont answers an
+// object for any native font: the framework's own, or for one the system
+// made (a dialog's template font, as WM_GETFONT answers it) a lasting one
+// that owns nothing, is not counted as live, and on which GetObject and
+// selecting it work as on any font.
 HFONT__* NativeFont(FontObject* font);
 FontObject* FontOf(HFONT__* native);
+FontObject* WrapNativeFont(HFONT__* native);
 HBRUSH__* NativeBrush(BrushObject* brush);
 
 // A device context over a native one that the system prepared (painting, an

@@ -1,14 +1,17 @@
 // A home folder of the test program's own, empty, for its whole run: HOME
 // and the XDG folders point into it (the runtime folder beside it), so that
-// nothing of the user's is read or changed. What was written into it is
-// listed at the end: the program and the toolkit keep no state, so it must
-// stay empty.
+// nothing of the user's is read or changed; on Windows the profile and the
+// application data folders. What was written into it is listed at the end:
+// the program and the toolkit keep no state, so it must stay empty.
 #pragma once
 
 #include <stdlib.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -16,6 +19,19 @@ namespace kalvex_test {
 
 class TemporaryHome {
 public:
+#ifdef _WIN32
+    TemporaryHome() {
+        std::random_device random;
+        do {
+            m_root = std::filesystem::temp_directory_path() / ("kalvex-home-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(m_root));
+        m_home = m_root / "home";
+        std::filesystem::create_directory(m_home);
+        for (const char* name : {"USERPROFILE", "HOME", "APPDATA", "LOCALAPPDATA"}) {
+            _putenv_s(name, m_home.string().c_str());
+        }
+    }
+#else
     TemporaryHome() {
         char pattern[] = "/tmp/kalvex-home-XXXXXX";
         m_root = ::mkdtemp(pattern);
@@ -29,6 +45,7 @@ public:
         }
         ::setenv("XDG_RUNTIME_DIR", (m_root / "runtime").c_str(), 1);
     }
+#endif
     ~TemporaryHome() {
         std::error_code ignored;
         std::filesystem::remove_all(m_root, ignored);

@@ -14,7 +14,6 @@
 #include "fw/gdi.h"
 #include "fw/testing/recording_device.h"
 #include "fw/testing.h"
-#include "tests/support/fake_opener.h"
 #include "tests/ui/main_window.h"
 #include "ui/about_dialog.h"
 
@@ -307,27 +306,6 @@ TEST(AboutBox, ClickingALinkOpensItOrCopiesItToTheClipboard) {
         EXPECT_TRUE(desktop.clipboardCalls.empty());
         EXPECT_TRUE(desktop.boxes.empty());
     });
-}
-
-// The real opener (a stand-in script) and the toolkit's real clipboard.
-TEST(AboutBox, ALinkNothingCanOpenLandsOnTheRealClipboard) {
-    struct Case {
-        const char* name;
-        const char* ending;
-        const char* clipboard;
-    };
-    const Case cases[] = {
-        {"no mail program", "exit 3", "mailto:autore@example.org"},
-        {"opened", "exit 0", "earlier content"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        kalvex_test::FakeOpener opener(c.ending);
-        fw::testing::RealDesktop().SetClipboardText("earlier content");
-        RunAboutBox([](CDialog& about, CCoilDialog&) { fw::testing::Click(Item(about, IDC_LINK_MAIL)); });
-        EXPECT_EQ(opener.Argument(), "mailto:autore@example.org");
-        EXPECT_EQ(fw::testing::ClipboardText(), c.clipboard);
-    }
 }
 
 TEST(AboutBox, OpeningItTwoHundredTimesLeavesNoFontOrCursorBehind) {

@@ -1,0 +1,33 @@
+// What the backend's files with the Windows headers share among themselves.
+// Plain, so that it names the system's types as the Windows headers do.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+struct HWND__;
+struct tagMSG;
+
+namespace fw::detail {
+struct Window;
+}
+
+namespace fw::win32 {
+
+// The framework's window of a native one, if it has one yet.
+detail::Window* HeldBy(HWND__* window);
+
+// Windows-1252 and UTF-16, as the program's texts and the system's meet.
+std::u16string Utf16(std::string_view text);
+std::string Windows1252(std::u16string_view text);
+const wchar_t* Wide(const std::u16string& text);
+
+// An edit field's paste: the clipboard's text up to its first line break
+// or NUL, over the selection.
+void PasteOneLine(HWND__* edit);
+
+// Handles one message as the modal loop does: the dialog manager's keys for
+// the framework's dialogs, F1 as a help request.
+void DispatchOne(tagMSG& message);
+
+}  // namespace fw::win32

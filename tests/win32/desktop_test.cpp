@@ -1,0 +1,250 @@
+// The system's own desktop behind the framework's seam: message boxes, the
+// file and print dialogs, the shell and the clipboard, as the user meets
+// them under Windows (here: Wine).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "fw/app.h"
+#include "fw/file.h"
+#include "fw/file_dialog.h"
+#include "fw/internal.h"
+#include "fw/print_dialog.h"
+#include "fw/testing.h"
+#include "fw/win32/native_desktop.h"
+#include "fw/win32/testing/native_desktop.h"
+
+namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+constexpr char kFilter[] = "Text file (*.txt)|*.txt|All files (*.*)|*.*||";
+
+class Folder {
+public:
+    Folder() {
+        std::mt19937 random{std::random_device{}()};
+        m_path = fs::temp_directory_path() / ("kalvex-desktop-" + std::to_string(random()));
+        fs::create_directories(m_path);
+    }
+    ~Folder() {
+        std::error_code ignored;
+        fs::remove_all(m_path, ignored);
+    }
+    Folder(const Folder&) = delete;
+    Folder& operator=(const Folder&) = delete;
+    const fs::path& Path() const { return m_path; }
+
+private:
+    fs::path m_path;
+};
+
+std::string Utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Runs the current folder elsewhere for the life of this object.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const fs::path& path) : m_previous(fs::current_path()) { fs::current_path(path); }
+    ~CurrentFolder() { fs::current_path(m_previous); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    fs::path m_previous;
+};
+
+}  // namespace
+
+TEST(SystemMessageBox, ShowsTheTextInTheProgramsCharactersWithOkAndTheIcon) {
+    struct Case {
+        UINT type;
+        unsigned icon;
+    };
+    for (const Case& c : {Case{MB_ICONINFORMATION, MB_ICONINFORMATION}, Case{MB_ICONSTOP, MB_ICONSTOP},
+                          Case{MB_ICONEXCLAMATION, MB_ICONEXCLAMATION}, Case{MB_OK, 0}}) {
+        SCOPED_TRACE(c.type);
+        fw::testing::ShownMessageBox shown;
+        unsigned icon = 1;
+        fw::win32::testing::WhenSystemDialog(fw::win32::testing::SystemDialog::Message,
+                                             [&](HWND__* box) { icon = fw::win32::testing::MessageBoxIcon(box); });
+        fw::testing::AnswerNextMessageBox(&shown);
+        const int answer =
+            fw::testing::RealDesktop().MessageBox(nullptr, "Salvato in\n\nC:\\Capacit\xE0 \xB5H \x80.TXT", "Kalvex", c.type);
+        EXPECT_EQ(answer, IDOK);
+        EXPECT_TRUE(shown.shown);
+        EXPECT_EQ(shown.text, "Salvato in\n\nC:\\Capacit\xC3\xA0 \xC2\xB5H \xE2\x82\xAC.TXT");
+        EXPECT_EQ(shown.buttons, Strings{"OK"});
+        EXPECT_EQ(icon, c.icon);
+    }
+}
+
+TEST(SystemClipboard, HoldsTheBytesOfTheTextAsPlainText) {
+    fw::Desktop& desktop = fw::testing::RealDesktop();
+    ASSERT_TRUE(desktop.OpenClipboard(nullptr));
+    ASSERT_TRUE(desktop.EmptyClipboard());
+    EXPECT_TRUE(desktop.SetClipboardText("earlier content"));
+    ASSERT_TRUE(desktop.CloseClipboard());
+
+    const std::string link = "mailto:autore@example.org?subject=Capacit\xE0 \x80";
+    ASSERT_TRUE(desktop.OpenClipboard(nullptr));
+    ASSERT_TRUE(desktop.EmptyClipboard());
+    EXPECT_TRUE(desktop.SetClipboardText(link.c_str()));
+    ASSERT_TRUE(desktop.CloseClipboard());
+    EXPECT_EQ(fw::testing::ClipboardText(), link);
+}
+
+// Another program keeps the clipboard open: opening it fails, as the system
+// says, and what it held stays.
+TEST(SystemClipboard, HeldByAnotherProgramItCannotBeOpened) {
+    fw::Desktop& desktop = fw::testing::RealDesktop();
+    ASSERT_TRUE(desktop.OpenClipboard(nullptr));
+    ASSERT_TRUE(desktop.EmptyClipboard());
+    EXPECT_TRUE(desktop.SetClipboardText("kept"));
+    ASSERT_TRUE(desktop.CloseClipboard());
+    {
+        fw::win32::testing::ClipboardHolder other;
+        ASSERT_TRUE(other.Holding());
+        EXPECT_FALSE(desktop.OpenClipboard(nullptr));
+    }
+    EXPECT_EQ(fw::testing::ClipboardText(), "kept");
+}
+
+// A relative name is looked up by the shell in the current folder; the
+// shell's answer is passed on.
+TEST(SystemShell, AnswersAsTheShellDoes) {
+    Folder folder;
+    CurrentFolder current(folder.Path());
+    std::ofstream(folder.Path() / "KALVEX.kalvex-unknown") << "no program opens this";
+    struct Case {
+        const char* file;
+        INT_PTR answer;
+    };
+    const Case cases[] = {
+        {"KALVEX.kalvex-unknown", SE_ERR_NOASSOC},  // found in the current folder
+        {"MISSING.kalvex-unknown", SE_ERR_FNF},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        EXPECT_EQ(ShellExecuteA(nullptr, "open", c.file, nullptr, nullptr, SW_SHOWNORMAL), c.answer);
+    }
+}
+
+// With no printer installed the user is told so, and nothing is printed.
+TEST(SystemPrintDialog, WithoutPrintersSaysSoAndGivesNoPrinter) {
+    if (fw::win32::PrinterInstalled()) GTEST_SKIP() << "a printer is installed here";
+    fw::testing::FakeDesktop desktop;
+    fw::testing::ScopedDesktop scoped(desktop);
+    HDC printer = nullptr;
+    CString name;
+    const INT_PTR result = fw::testing::RealDesktop().PrintDialog(
+        nullptr, PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE | PD_HIDEPRINTTOFILE | PD_RETURNDC,
+        &printer, &name);
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(printer, nullptr);
+    ASSERT_EQ(desktop.boxes.size(), 1u);
+    EXPECT_EQ(desktop.boxes[0].text, "Nessuna stampante installata.");
+    EXPECT_EQ(desktop.boxes[0].caption, AfxGetAppName());
+    EXPECT_NE(desktop.boxes[0].caption, "");
+    EXPECT_EQ(desktop.boxes[0].type, MB_OK | MB_ICONSTOP);
+}
+
+TEST(SystemFileDialog, ShowsTheRequestAndAddsTheDefaultExtension) {
+    Folder folder;
+    const std::string typed = Utf8(folder.Path() / "kalvex-dialog-report");
+    fw::testing::WhenFileDialog([&](fw::testing::FileDialogControl& dialog) {
+        EXPECT_TRUE(dialog.IsSaveDialog());
+        EXPECT_TRUE(dialog.ConfirmsOverwrite());
+        EXPECT_EQ(dialog.Filters(), (Strings{"Text file (*.txt)", "All files (*.*)"}));
+        EXPECT_EQ(dialog.SelectedFilter(), "Text file (*.txt)");
+        EXPECT_EQ(dialog.ListedPatterns(), Strings{"*.txt"});
+        EXPECT_EQ(dialog.FileName(), "Kalvex");
+        EXPECT_EQ(dialog.DefaultSuffix(), "TXT");
+        dialog.NextFilter();
+        EXPECT_EQ(dialog.SelectedFilter(), "All files (*.*)");
+        EXPECT_EQ(dialog.ListedPatterns(), Strings{"*.*"});
+        dialog.Accept(typed);
+    });
+    CFileDialog dialog(FALSE, ".TXT", "Kalvex", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    // With all files chosen, the name takes the default extension.
+    EXPECT_EQ(dialog.GetPathName(), (folder.Path() / "kalvex-dialog-report.TXT").string());
+}
+
+// With a filter of one extension chosen, the system completes a name with
+// that filter's extension: its business, not the program's.
+TEST(SystemFileDialog, CompletesANameWithTheChosenFiltersExtension) {
+    Folder folder;
+    fw::testing::WhenFileDialog([&](fw::testing::FileDialogControl& dialog) {
+        dialog.Accept(Utf8(folder.Path() / "kalvex-dialog-report"));
+    });
+    CFileDialog dialog(FALSE, ".TXT", "Kalvex", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    const std::string chosen = dialog.GetPathName().Str();
+    EXPECT_TRUE(chosen == (folder.Path() / "kalvex-dialog-report.txt").string() ||
+                chosen == (folder.Path() / "kalvex-dialog-report.TXT").string())
+        << chosen;
+}
+
+TEST(SystemFileDialog, CancelAnswersNothing) {
+    fw::testing::WhenFileDialog([](fw::testing::FileDialogControl&) {});
+    CFileDialog dialog(FALSE, ".TXT", "Kalvex", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.GetPathName(), "");
+}
+
+// The dialog asks before a file is replaced; once the user agrees, the name
+// is answered.
+TEST(SystemFileDialog, AsksBeforeAFileIsReplaced) {
+    Folder folder;
+    const fs::path existing = folder.Path() / "old.TXT";
+    std::ofstream(existing) << "old";
+    fw::testing::ShownMessageBox question;
+    fw::testing::WhenFileDialog([&](fw::testing::FileDialogControl& dialog) {
+        fw::testing::AnswerNextMessageBox(&question);
+        dialog.Accept(Utf8(existing));
+    });
+    CFileDialog dialog(FALSE, ".TXT", "Kalvex", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(question.shown);
+    EXPECT_FALSE(question.text.empty());
+    EXPECT_EQ(dialog.GetPathName(), existing.string());
+}
+
+// A folder and a name in Greek: the program shows them as '?' (which no
+// Windows name can hold), the file chosen is the one written.
+TEST(SystemFileDialog, ChoosesANameOutsideTheCodePageAsItIs) {
+    Folder base;
+    const fs::path greek = fs::path(u"\u0395\u03BB\u03BB\u03AC\u03B4\u03B1");
+    const fs::path folder = base.Path() / greek;
+    fs::create_directory(folder);
+
+    fw::testing::WhenFileDialog([&](fw::testing::FileDialogControl& dialog) {
+        dialog.Accept(Utf8(folder / (greek.u16string() + u".txt")));
+    });
+    CFileDialog dialog(FALSE, ".TXT", "Kalvex", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetPathName(), (base.Path() / "??????" / "??????.txt").string());
+
+    CStdioFile file;
+    ASSERT_TRUE(file.Open(dialog.GetPathName(), CFile::modeCreate | CFile::modeWrite));
+    file.WriteString("report\n");
+    file.Close();
+    EXPECT_EQ(Read(folder / (greek.u16string() + u".txt")), "report\r\n");
+    std::vector<fs::path> written;
+    for (const auto& entry : fs::recursive_directory_iterator(base.Path())) written.push_back(entry.path());
+    EXPECT_EQ(written.size(), 2u);  // the folder and the report
+}

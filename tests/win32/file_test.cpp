@@ -1,0 +1,420 @@
+// Saving a file over the system's calls: the target's own errors, the
+// replacement of an existing file, writing in place, and every call failing
+// in turn through the framework's table of them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "fw/file.h"
+#include "fw/internal.h"
+#include "fw/win32/system_calls.h"
+#include "fw/win32/text.h"
+#include "tests/win32/native_files.h"
+
+namespace fs = std::filesystem;
+using fw::detail::SystemCalls;
+
+namespace {
+
+class Folder {
+public:
+    Folder() {
+        std::mt19937 random{std::random_device{}()};
+        m_path = fs::temp_directory_path() / ("kalvex-file-" + std::to_string(random()));
+        fs::create_directories(m_path);
+    }
+    ~Folder() {
+        for (const auto& entry : fs::recursive_directory_iterator(m_path)) {
+            kalvex_test::SetAttributes(entry.path(), kalvex_test::kArchive);
+        }
+        std::error_code ignored;
+        fs::remove_all(m_path, ignored);
+    }
+    Folder(const Folder&) = delete;
+    Folder& operator=(const Folder&) = delete;
+
+    fs::path operator/(const std::string& name) const { return m_path / name; }
+    const fs::path& Path() const { return m_path; }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_path)) names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+private:
+    fs::path m_path;
+};
+
+// What a file holds, shortly: the old report, the new one, or how many
+// other bytes.
+std::string Holds(const std::optional<std::string>& content);
+
+std::optional<std::string> Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in || fs::is_directory(path)) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void Make(const fs::path& path, const std::string& content) { std::ofstream(path, std::ios::binary) << content; }
+
+// The program's text for a path of the test's.
+CString Named(const fs::path& path) { return fw::detail::FromNativeFileName(fw::win32::Utf8FromUtf16(path.u16string())); }
+
+std::string WithCrLf(const std::string& text) {
+    std::string result;
+    for (const char c : text) {
+        if (c == '\n') result += '\r';
+        result += c;
+    }
+    return result;
+}
+
+constexpr char kOld[] = "the old report, which must stay whole\n";
+// Longer than the old file, so that its room must grow.
+const std::string kNew = "Numero spire: " + std::string(5000, '7') + "\nfine\n";
+
+std::string Holds(const std::optional<std::string>& content) {
+    if (!content) return "no file";
+    if (*content == kOld) return "the old report";
+    if (*content == WithCrLf(kNew)) return "the new report";
+    return std::to_string(content->size()) + " other bytes";
+}
+
+// Writes kNew through the framework; answers the cause of the failure, if any.
+std::optional<int> Save(const CString& name) {
+    CStdioFile file;
+    CFileException error;
+    if (!file.Open(name, CFile::modeCreate | CFile::modeWrite, &error)) return error.m_cause;
+    try {
+        file.WriteString(kNew.c_str());
+        file.Close();
+    } catch (CFileException* thrown) {
+        const int cause = thrown->m_cause;
+        thrown->Delete();
+        return cause;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+TEST(Win32FileNames, ConvertBetweenTheCodePageAndUtf16) {
+    struct Case {
+        const char* name;
+        std::string program;  // Windows-1252
+        std::string native;   // the UTF-16 as bytes
+    };
+    const Case cases[] = {
+        {"ASCII", "C:\\Temp\\Kalvex.TXT", "C:\\Temp\\Kalvex.TXT"},
+        {"Latin-1", "\xB5H \xE0", "\xC2\xB5H \xC3\xA0"},
+        {"the euro sign and the quotes above 0x7F", "\x80\x93\x94\x9F", "\xE2\x82\xAC\xE2\x80\x9C\xE2\x80\x9D\xC5\xB8"},
+        {"bytes without a character", "\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(fw::detail::NativeFileName(c.program), c.native);
+        EXPECT_EQ(fw::detail::FromNativeFileName(c.native), c.program);
+    }
+    // Characters without a byte, one '?' each, a surrogate pair as one.
+    const std::pair<std::u16string, std::string> shown[] = {
+        {u"\u0395\u03BB\u03BB\u03AC\u03B4\u03B1.txt", "??????.txt"},
+        {u"rep\U0001F600.txt", "rep?.txt"},
+        {u"a\xD800" "b\xDC00", "a?b?"},  // surrogates alone
+    };
+    for (const auto& [native, program] : shown) {
+        EXPECT_EQ(fw::detail::FromNativeFileName(fw::win32::Utf8FromUtf16(native)), program);
+    }
+}
+
+// A name on Windows is any sequence of UTF-16 units, well formed or not: it
+// must come back exactly from the bytes it is kept in.
+TEST(Win32FileNames, EveryNameComesBackExactly) {
+    const std::u16string names[] = {
+        u"C:\\Users\\\u00C9lodie\\r\u00E9sum\u00E9.txt",
+        u"\u65E5\u672C\u8A9E\\\u5831\u544A.txt",
+        u"rep\U0001F600.txt",
+        u"lone \xD83D high, lone \xDE00 low, reversed \xDE00\xD83D",
+        std::u16string(u"\x0001\x007F\x0080\x07FF\x0800\xFFFF", 6),
+    };
+    for (const std::u16string& name : names) {
+        EXPECT_EQ(fw::win32::Utf16FromUtf8(fw::win32::Utf8FromUtf16(name)), name);
+    }
+    // Bytes that are no UTF-8 still name something, one unit a byte.
+    EXPECT_EQ(fw::win32::Utf16FromUtf8("a\xFF\xC3"), std::u16string(u"a\u00FF\u00C3"));
+}
+
+TEST(Win32File, TheTargetsOwnErrorsDecideAndNothingIsWritten) {
+    struct Case {
+        const char* name;
+        std::function<fs::path(const Folder&)> target;
+        int cause;
+        std::optional<std::string> content;  // of the target afterwards
+    };
+    const auto readOnly = [](const Folder& f) {
+        Make(f / "report.txt", kOld);
+        kalvex_test::SetAttributes(f / "report.txt", kalvex_test::kReadOnly);
+        return f / "report.txt";
+    };
+    // Under Wine, root writes a read-only file all the same.
+    const bool readOnlyHonoured = [] {
+        Folder folder;
+        Make(folder / "probe.txt", "");
+        kalvex_test::SetAttributes(folder / "probe.txt", kalvex_test::kReadOnly);
+        return !kalvex_test::HeldOpen(folder / "probe.txt").IsOpen();
+    }();
+    const Case cases[] = {
+        {"missing folder", [](const Folder& f) { return f / "missing" / "report.txt"; }, CFileException::badPath,
+         std::nullopt},
+        {"a name that cannot be one", [](const Folder& f) { return f / "a<b>.txt"; }, CFileException::badPath,
+         std::nullopt},
+        {"read-only file", readOnly, CFileException::accessDenied, kOld},
+        {"a folder as the target",
+         [](const Folder& f) {
+             fs::create_directory(f / "report.txt");
+             return f / "report.txt";
+         },
+         CFileException::accessDenied, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.content == kOld && !readOnlyHonoured) {
+            std::cout << "[ skipped ] " << c.name << ": this system lets this user write read-only files\n";
+            continue;
+        }
+        Folder folder;
+        const fs::path path = c.target(folder);
+        const std::vector<std::string> before = folder.Names();
+        CStdioFile file;
+        CFileException error;
+        const CString name = Named(path);
+        EXPECT_FALSE(file.Open(name, CFile::modeCreate | CFile::modeWrite, &error));
+        EXPECT_EQ(error.m_cause, c.cause) << "system error " << error.m_lOsError;
+        EXPECT_EQ(error.m_strFileName, name);
+        EXPECT_EQ(Holds(Read(path)), Holds(c.content));
+        EXPECT_EQ(folder.Names(), before);
+    }
+}
+
+TEST(Win32File, AFileAnotherProgramWritesIsASharingViolation) {
+    Folder folder;
+    const fs::path path = folder / "report.txt";
+    Make(path, kOld);
+    kalvex_test::HeldOpen other(path);
+    ASSERT_TRUE(other.IsOpen());
+    EXPECT_EQ(Save(Named(path)), std::optional<int>(CFileException::sharingViolation));
+    EXPECT_EQ(Holds(Read(path)), "the old report");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
+}
+
+TEST(Win32File, WritesTheWholeFileWithCrLfAndLeavesNothingElse) {
+    struct Case {
+        const char* name;
+        std::function<void(const Folder&)> prepare;
+        bool sameFile;                   // written in place rather than replaced
+        std::vector<std::string> names;  // in the folder afterwards
+    };
+    const Case cases[] = {
+        {"a new file", [](const Folder&) {}, false, {"report.txt"}},
+        {"an existing, longer file", [](const Folder& f) { Make(f / "report.txt", std::string(20000, 'x')); },
+         false, {"report.txt"}},
+        {"an existing, shorter file", [](const Folder& f) { Make(f / "report.txt", kOld); }, false, {"report.txt"}},
+        {"a file with a second name, written in place",
+         [](const Folder& f) {
+             Make(f / "report.txt", kOld);
+             fs::create_hard_link(f / "report.txt", f / "other name.txt");
+         },
+         true, {"other name.txt", "report.txt"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Folder folder;
+        c.prepare(folder);
+        const fs::path path = folder / "report.txt";
+        const std::uint64_t before = kalvex_test::FileIdOf(path);
+        EXPECT_EQ(Save(Named(path)), std::nullopt);
+        if (before != 0) {
+            EXPECT_EQ(kalvex_test::FileIdOf(path) == before, c.sameFile);
+        }
+        EXPECT_EQ(folder.Names(), c.names);
+        for (const std::string& name : c.names) EXPECT_EQ(Holds(Read(folder / name)), "the new report") << name;
+    }
+}
+
+// The replacement takes the old file's attributes; the old file's place
+// stays its own.
+TEST(Win32File, ReplacingKeepsTheAttributes) {
+    Folder folder;
+    const fs::path path = folder / "report.txt";
+    Make(path, kOld);
+    ASSERT_TRUE(kalvex_test::SetAttributes(path, kalvex_test::kHidden | kalvex_test::kArchive));
+    EXPECT_EQ(Save(Named(path)), std::nullopt);
+    EXPECT_EQ(Holds(Read(path)), "the new report");
+    EXPECT_EQ(kalvex_test::AttributesOf(path) & kalvex_test::kHidden, kalvex_test::kHidden);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
+}
+
+TEST(Win32File, ADeviceIsWrittenDirectly) {
+    EXPECT_EQ(Save("NUL"), std::nullopt);
+}
+
+namespace {
+
+// Calls that count, and the one numbered g_failAt fails as a full disk does.
+int g_calls = 0;
+int g_failAt = 0;
+constexpr std::uint32_t kDiskFull = 112;
+bool Fails() { return ++g_calls == g_failAt; }
+
+std::uint32_t CountedCreate(const wchar_t* p, bool n, std::uint32_t a, fw::detail::FileHandle* h) {
+    return Fails() ? kDiskFull : fw::detail::RealCalls().create(p, n, a, h);
+}
+std::uint32_t CountedFacts(fw::detail::FileHandle h, fw::detail::FileFacts* f) {
+    return Fails() ? kDiskFull : fw::detail::RealCalls().facts(h, f);
+}
+// Whether bytes went out before the failure.
+bool g_wrote = false;
+std::uint32_t CountedWrite(fw::detail::FileHandle h, const void* d, std::uint32_t c, std::uint32_t* w) {
+    if (Fails()) return kDiskFull;
+    g_wrote = g_calls < g_failAt;
+    return fw::detail::RealCalls().write(h, d, c, w);
+}
+std::uint32_t CountedSeek(fw::detail::FileHandle h, std::int64_t o) {
+    return Fails() ? kDiskFull : fw::detail::RealCalls().seek(h, o);
+}
+std::uint32_t CountedSetEnd(fw::detail::FileHandle h) { return Fails() ? kDiskFull : fw::detail::RealCalls().setEnd(h); }
+std::uint32_t CountedFlush(fw::detail::FileHandle h) { return Fails() ? kDiskFull : fw::detail::RealCalls().flush(h); }
+// A handle is closed even when closing reports an error.
+std::uint32_t CountedClose(fw::detail::FileHandle h) {
+    const std::uint32_t error = fw::detail::RealCalls().close(h);
+    return Fails() ? kDiskFull : error;
+}
+std::uint32_t CountedReplace(const wchar_t* a, const wchar_t* b, const wchar_t* c) {
+    return Fails() ? kDiskFull : fw::detail::RealCalls().replace(a, b, c);
+}
+std::uint32_t CountedMove(const wchar_t* a, const wchar_t* b) {
+    return Fails() ? kDiskFull : fw::detail::RealCalls().move(a, b);
+}
+bool g_removeFailed = false;
+std::uint32_t CountedRemove(const wchar_t* p) {
+    if (Fails()) {
+        g_removeFailed = true;
+        return kDiskFull;
+    }
+    return fw::detail::RealCalls().remove(p);
+}
+
+constexpr SystemCalls kCounted{CountedCreate, CountedFacts, CountedWrite, CountedSeek, CountedSetEnd,
+                               CountedFlush, CountedClose, CountedReplace, CountedMove, CountedRemove};
+
+}  // namespace
+
+// Whichever call fails, a save either reports success with the whole new
+// report in the file, or reports the failure with the old file as it was (or
+// no file, where there was none); nothing of ours stays behind, unless
+// removing it was what failed.
+TEST(Win32File, EachCallFailingInTurnKeepsTheOldFileOrWritesTheNew) {
+    struct Case {
+        const char* name;
+        const char* previous;  // nullptr: no file there
+        bool hardLinked;
+    };
+    const Case cases[] = {
+        {"a new file", nullptr, false},
+        {"replacing a file", kOld, false},
+        {"a file with a second name, written in place", kOld, true},
+    };
+    // Written in place, the old bytes are given up once the new ones begin to
+    // go out; the failure is reported all the same.
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        bool reachedTheEnd = false;
+        for (g_failAt = 1; !reachedTheEnd && g_failAt < 100; ++g_failAt) {
+            SCOPED_TRACE("failing call " + std::to_string(g_failAt));
+            Folder folder;
+            const fs::path path = folder / "report.txt";
+            std::vector<std::string> names;
+            if (c.previous != nullptr) {
+                Make(path, c.previous);
+                names.push_back("report.txt");
+            }
+            if (c.hardLinked) {
+                fs::create_hard_link(path, folder / "link.txt");
+                names.insert(names.begin(), "link.txt");
+            }
+            g_calls = 0;
+            g_removeFailed = false;
+            g_wrote = false;
+            std::optional<int> cause;
+            {
+                fw::detail::ScopedSystemCalls counted(kCounted);
+                cause = Save(Named(path));
+            }
+            reachedTheEnd = g_calls < g_failAt;
+            const std::optional<std::string> expected =
+                cause ? (c.previous != nullptr ? std::optional<std::string>(c.previous) : std::nullopt)
+                      : WithCrLf(kNew);
+            if (cause) {
+                EXPECT_EQ(cause, std::optional<int>(CFileException::diskFull));
+            }
+            if (!(cause && c.hardLinked && g_wrote)) {
+                EXPECT_EQ(Holds(Read(path)), Holds(expected));
+                if (c.hardLinked) {
+                    EXPECT_EQ(Holds(Read(folder / "link.txt")), Holds(expected));
+                }
+            }
+            if (!cause && c.previous == nullptr) names = {"report.txt"};
+            if (!g_removeFailed) {
+                EXPECT_EQ(folder.Names(), names);
+            }
+        }
+        EXPECT_TRUE(reachedTheEnd);
+    }
+}
+
+namespace {
+
+// ReplaceFileW as it breaks off halfway: the old file went to the backup
+// name, the new one could not take its place.
+std::uint32_t BreaksOffHalfway(const wchar_t* replaced, const wchar_t*, const wchar_t* backup) {
+    const std::uint32_t moved = fw::detail::RealCalls().move(replaced, backup);
+    return moved != 0 ? moved : fw::detail::kErrorReplacedRenamed;
+}
+// ReplaceFileW refusing, both files left as they were.
+std::uint32_t Refuses(const wchar_t*, const wchar_t*, const wchar_t*) { return 5; }  // ERROR_ACCESS_DENIED
+
+}  // namespace
+
+// A replacement the system will not make leaves the old file in its place,
+// which is then written in place.
+TEST(Win32File, AReplacementThatFailsPutsTheOldFileBackAndWritesInPlace) {
+    struct Case {
+        const char* name;
+        std::uint32_t (*replace)(const wchar_t*, const wchar_t*, const wchar_t*);
+    };
+    for (const Case& c : {Case{"broken off halfway", BreaksOffHalfway}, Case{"refused", Refuses}}) {
+        SCOPED_TRACE(c.name);
+        Folder folder;
+        const fs::path path = folder / "report.txt";
+        Make(path, kOld);
+        const std::uint64_t before = kalvex_test::FileIdOf(path);
+        SystemCalls calls = fw::detail::RealCalls();
+        calls.replace = c.replace;
+        {
+            fw::detail::ScopedSystemCalls scoped(calls);
+            EXPECT_EQ(Save(Named(path)), std::nullopt);
+        }
+        EXPECT_EQ(Holds(Read(path)), "the new report");
+        EXPECT_EQ(kalvex_test::FileIdOf(path), before);
+        EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
+    }
+}
