@@ -9,8 +9,10 @@
 # end, and $width x $height is the program's window in pixels.
 
 root=$PWD
-program=$root/build/release/kalvex
-baseline=$root/build/bench-baseline/baseline
+# BENCH_PROGRAM, BENCH_BASELINE: other builds of the two to measure (kept
+# from before a change, for example); they are started in build/release too.
+program=${BENCH_PROGRAM:-$root/build/release/kalvex}
+baseline=${BENCH_BASELINE:-$root/build/bench-baseline/baseline}
 tools=$root/build/bench-tools
 watcher=$tools/map_watch
 clock=$tools/startup_clock.so
