@@ -15,6 +15,7 @@ namespace fw::testing {
 
 // A context for the toolkit's printer writing a PDF file at `path`, as the
 // print dialog hands it over; the printable area is the whole A4 page.
+// (In kalvex_fw_testing_print, which links the print module's code in.)
 HDC PdfPrinter(const std::string& path);
 
 // What the toolkit's print dialog offered the user, read from its widgets
