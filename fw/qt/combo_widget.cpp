@@ -4,6 +4,8 @@
 #include <QStyledItemDelegate>
 #include <QStylePainter>
 
+#include <algorithm>
+
 #include "fw/gdi.h"
 #include "fw/qt/painter_device.h"
 
@@ -60,6 +62,14 @@ bool ComboWidget::drawItem(QPainter& painter, const QRect& rect, int item, UINT 
                                    reinterpret_cast<LPARAM>(&dis));
     painter.restore();
     return drawn != 0;
+}
+
+void ComboWidget::showPopup() {
+    // Measured when the list opens, in the font it has then: the first
+    // window's start does not wait for it.
+    const int rowHeight = std::max(1, view()->sizeHintForRow(0));
+    setMaxVisibleItems(std::max(1, (listHeight - height()) / rowHeight));
+    QComboBox::showPopup();
 }
 
 QRect ComboWidget::fieldRect(const QStyleOptionComboBox& option) const {

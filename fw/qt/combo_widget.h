@@ -24,6 +24,9 @@ public:
     // drawing-request state flags `state`; false when nobody drew it.
     bool drawItem(QPainter& painter, const QRect& rect, int item, UINT state);
 
+    // Opens the list, as many rows high as fit into the template's height.
+    void showPopup() override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

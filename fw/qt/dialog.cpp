@@ -276,17 +276,6 @@ DialogWidget* Create(const DialogTemplate& dt, Window* owner) {
     return widget;
 }
 
-// Fits the opened list into the height the template gives it.
-void FitDropDowns(QWidget* client) {
-    for (QComboBox* each : client->findChildren<QComboBox*>()) {
-        auto* combo = dynamic_cast<ComboWidget*>(each);
-        if (combo == nullptr) continue;
-        const int listHeight = combo->listHeight - combo->height();
-        const int rowHeight = std::max(1, combo->view()->sizeHintForRow(0));
-        combo->setMaxVisibleItems(std::max(1, listHeight / rowHeight));
-    }
-}
-
 }  // namespace
 
 namespace {
@@ -306,7 +295,6 @@ DialogWidget* Open(CDialog& dialog, const DialogTemplate& dt, Window* owner) {
         e->ReportError(MB_ICONSTOP);
         e->Delete();
     }
-    FitDropDowns(widget->client);
     widget->adjustSize();
     if (focusFirst) {
         for (QWidget* child : widget->client->findChildren<QWidget*>()) {
