@@ -29,8 +29,6 @@ HWND WindowAt(HWND window, CPoint point) {
     return child != nullptr ? detail::WindowOf(child) : nullptr;
 }
 
-namespace {
-
 Image ToImage(const QImage& source) {
     const QImage picture = source.convertToFormat(QImage::Format_RGB32);
     Image image;
@@ -42,8 +40,6 @@ Image ToImage(const QImage& source) {
     }
     return image;
 }
-
-}  // namespace
 
 Image Grab(HWND window) { return ToImage(window->widget->grab().toImage()); }
 

@@ -198,6 +198,7 @@ void AnswerNextMessageBox(ShownMessageBox* shown) {
             shown->shown = true;
             shown->text = box->text().toStdString();
             for (const QAbstractButton* button : box->buttons()) shown->buttons.push_back(button->text().toStdString());
+            shown->icon = ToImage(box->iconPixmap().toImage());
         }
         box->accept();
     });

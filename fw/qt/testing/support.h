@@ -2,15 +2,20 @@
 #pragma once
 
 #include <QComboBox>
+#include <QImage>
 #include <QString>
 
 #include "fw/qt/backend.h"
+#include "fw/testing/pictures.h"
 
 class QWidget;
 
 namespace fw::testing {
 
 inline QComboBox* ComboOf(HWND window) { return qobject_cast<QComboBox*>(window->widget); }
+
+// A picture's pixels, opaque.
+Image ToImage(const QImage& source);
 
 // Sends characters as text, the way an input method does, for characters
 // without a key of their own.
