@@ -246,7 +246,9 @@ DialogWidget* Create(const DialogTemplate& dt, Window* owner) {
         QWidget* control = CreateControl(item, window, client);
         Window* controlWindow = WindowOf(control);
         controlWindow->style |= WS_CHILD;
-        ApplyFont(controlWindow, window->font);
+        // The dialog's font, which the control shows already: it takes it from
+        // the dialog, as it was made inside it.
+        controlWindow->font = window->font;
         const int height = Scale(item.cy, units.height(), 8);
         control->move(frame.left() + Scale(item.x, units.width(), 4), frame.top() + Scale(item.y, units.height(), 8));
         if (item.kind == ControlKind::ComboBox) {
