@@ -253,12 +253,9 @@ DialogWidget* Create(const DialogTemplate& dt, Window* owner) {
         control->move(frame.left() + Scale(item.x, units.width(), 4), frame.top() + Scale(item.y, units.height(), 8));
         if (item.kind == ControlKind::ComboBox) {
             // The template gives the height of the opened list.
-            auto* combo = static_cast<QComboBox*>(control);
-            control->resize(Scale(item.cx, units.width(), 4), combo->sizeHint().height());
-            static_cast<ComboWidget*>(control)->listHeight = height;
-            // The open list is a window of its own; F1 there is the dialog's too.
-            combo->view()->installEventFilter(widget);
-            combo->view()->parentWidget()->installEventFilter(widget);
+            auto* combo = static_cast<ComboWidget*>(control);
+            control->resize(Scale(item.cx, units.width(), 4), combo->fieldHeight());
+            combo->listHeight = height;
         } else if (item.kind == ControlKind::Static && (item.style & SS_TYPEMASK) == SS_ICON) {
             // A picture static takes the size of its icon, whatever the template says.
             const QPixmap icon = IconPixmap(AfxGetApp() != nullptr ? AfxGetApp()->LoadIcon(item.image) : nullptr);

@@ -44,15 +44,15 @@ Image ToImage(const QImage& source) {
 Image Grab(HWND window) { return ToImage(window->widget->grab().toImage()); }
 
 Image GrabDropDown(HWND comboBox) {
-    QComboBox* combo = ComboOf(comboBox);
-    if (combo == nullptr || !combo->view()->isVisible()) return {};
-    return ToImage(combo->view()->viewport()->grab().toImage());
+    QAbstractItemView* view = OpenListOf(comboBox);
+    if (view == nullptr || !view->isVisible()) return {};
+    return ToImage(view->viewport()->grab().toImage());
 }
 
 CRect DropDownRowRect(HWND comboBox, int row) {
-    QComboBox* combo = ComboOf(comboBox);
+    auto* combo = dynamic_cast<detail::ComboWidget*>(comboBox->widget);
     if (combo == nullptr) return {};
-    const QRect r = combo->view()->visualRect(combo->model()->index(row, 0));
+    const QRect r = combo->list()->visualRect(combo->model()->index(row, 0));
     return CRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
