@@ -6,6 +6,8 @@
 //
 // Prints "<milliseconds> <VmHWM KiB>" on standard output. The program's own
 // output goes to standard error. Exits 1 when no window appears within 30 s.
+// The program finds the moment it was started in STARTUP_T0_NS (nanoseconds
+// of CLOCK_MONOTONIC), for bench/startup_clock.cpp.
 //
 // The root window's SubstructureNotify events are selected before the
 // program starts, so the MapNotify of its window cannot be missed, and it is
@@ -103,6 +105,8 @@ int main(int argc, char** argv) {
     }
     if (pid == 0) {
         close(ConnectionNumber(display));
+        const auto t0 = std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count();
+        setenv("STARTUP_T0_NS", std::to_string(t0).c_str(), 1);
         dup2(STDERR_FILENO, STDOUT_FILENO);
         execvp(argv[2], argv + 2);
         std::perror("map_watch: exec");

@@ -5,6 +5,8 @@
 #include <limits>
 #include <system_error>
 
+#include "calc/fixed_text.h"
+
 namespace calc {
 namespace {
 
@@ -75,9 +77,7 @@ double ReadReal(std::string_view text) {
 
 std::string ResultText(double value) {
     if (!std::isfinite(value)) return {};
-    char buffer[400];  // DBL_MAX has 309 integer digits
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
-    return {buffer, result.ptr};
+    return FixedText(value, 3);
 }
 
 }  // namespace calc

@@ -1,16 +1,13 @@
 #include "calc/mix_text.h"
 
-#include <charconv>
+#include "calc/fixed_text.h"
 
 namespace calc {
 namespace {
 
 // "%<width>.<precision>f" without the current locale.
 std::string Fixed(double value, int width, int precision) {
-    char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
-    std::string text(buffer, result.ptr);
+    std::string text = FixedText(value, precision);
     if (static_cast<int>(text.size()) < width) text.insert(0, width - text.size(), ' ');
     return text;
 }

@@ -1,12 +1,7 @@
 // The program's start over the toolkit.
 #include <QApplication>
 #include <QFileInfo>
-#include <QHash>
-#include <QIcon>
-#include <QMutex>
-#include <QProxyStyle>
 #include <QSettings>
-#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstdlib>
@@ -68,34 +63,6 @@ void PassOnHeldMessages() {
     g_held.clear();
 }
 
-// Drop-down lists open below their field, as the program's users know them.
-// The standard icons (message boxes, file dialogs, file lists) are made once:
-// the toolkit keeps what it draws of every icon object in its pixmap cache,
-// up to 10 MB, so a new icon object for each message box and file dialog left
-// memory behind every time.
-class Style : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        if (hint == SH_ComboBox_Popup) return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-    QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
-        // Some icons differ from right to left (back and forward arrows).
-        const bool mirrored = (widget != nullptr ? widget->layoutDirection() : QGuiApplication::layoutDirection()) ==
-                              Qt::RightToLeft;
-        const int key = static_cast<int>(which) * 2 + (mirrored ? 1 : 0);
-        const QMutexLocker lock(&m_iconsLock);
-        if (const auto found = m_icons.constFind(key); found != m_icons.cend()) return *found;
-        return *m_icons.insert(key, QProxyStyle::standardIcon(which, option, widget));
-    }
-
-private:
-    mutable QMutex m_iconsLock;
-    mutable QHash<int, QIcon> m_icons;
-};
-
 std::string g_appName;
 
 }  // namespace
@@ -116,7 +83,7 @@ std::unique_ptr<QApplication> StartToolkit(int& argc, char** argv) {
     g_passOn = qInstallMessageHandler(HoldStartMessage);
     auto app = std::make_unique<QApplication>(argc, argv);
     PassOnHeldMessages();
-    QApplication::setStyle(new Style(QStyleFactory::create(QStringLiteral("Fusion"))));
+    QApplication::setStyle(CreateStyle());
     // The application's name: the program file's name without directory and extension.
     g_appName = FromQt(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     if (CWinApp* winApp = AfxGetApp(); winApp != nullptr && winApp->m_pszAppName == nullptr) {

@@ -133,4 +133,7 @@ INT_PTR FileDialog(HWND owner, FileDialogRequest& request);
 // user's language.
 void UseToolkitTranslations();
 
+// The framework's style (fw/qt/style.cpp), for the application.
+QStyle* CreateStyle();
+
 }  // namespace fw::detail

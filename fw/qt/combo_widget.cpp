@@ -1,8 +1,13 @@
 #include "fw/qt/combo_widget.h"
 
 #include <QAbstractItemView>
+#include <QEvent>
+#include <QFontMetricsF>
 #include <QStyledItemDelegate>
 #include <QStylePainter>
+
+#include <algorithm>
+#include <cmath>
 
 #include "fw/gdi.h"
 #include "fw/qt/painter_device.h"
@@ -32,9 +37,48 @@ private:
 
 }  // namespace
 
-ComboWidget::ComboWidget(QWidget* parent, bool ownerDrawn)
-    : QComboBox(parent), WindowHolder(this, Kind::ComboBox), m_ownerDrawn(ownerDrawn) {
+ComboWidget::ComboWidget(QWidget* parent, bool ownerDrawn, QObject* keyWatcher)
+    : QComboBox(parent), WindowHolder(this, Kind::ComboBox), m_ownerDrawn(ownerDrawn), m_keyWatcher(keyWatcher) {}
+
+QAbstractItemView* ComboWidget::list() {
+    if (m_listMade) return view();
+    m_listMade = true;
+    if (m_fontChanged) {
+        // What the toolkit does when the field's font changes: it gives the
+        // list the font (making the list) and sizes the field anew.
+        QEvent change(QEvent::FontChange);
+        QComboBox::changeEvent(&change);
+    }
     if (m_ownerDrawn) setItemDelegate(new OwnerDrawDelegate(this));
+    QAbstractItemView* rows = view();
+    // The open list is a window of its own; F1 there is the dialog's too.
+    if (m_keyWatcher != nullptr) {
+        rows->installEventFilter(m_keyWatcher);
+        rows->parentWidget()->installEventFilter(m_keyWatcher);
+    }
+    return rows;
+}
+
+int ComboWidget::fieldHeight() const {
+    // A line of text (at least 14 pixels) and two, in the style's frame with
+    // its arrow button: what the toolkit's size hint for a field without
+    // icons asks for.
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QSize text(0, std::max(qCeil(QFontMetricsF(font()).height()), 14) + 2);
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, this).height();
+}
+
+void ComboWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange && !m_listMade) {
+        // The toolkit would make the list now only to give it the font; it
+        // gets the font when it is made.
+        m_fontChanged = true;
+        updateGeometry();
+        QWidget::changeEvent(event);
+        return;
+    }
+    QComboBox::changeEvent(event);
 }
 
 bool ComboWidget::drawItem(QPainter& painter, const QRect& rect, int item, UINT state) {
@@ -62,6 +106,13 @@ bool ComboWidget::drawItem(QPainter& painter, const QRect& rect, int item, UINT 
     return drawn != 0;
 }
 
+void ComboWidget::showPopup() {
+    // Measured when the list opens, in the font it has then.
+    const int rowHeight = std::max(1, list()->sizeHintForRow(0));
+    setMaxVisibleItems(std::max(1, (listHeight - height()) / rowHeight));
+    QComboBox::showPopup();
+}
+
 QRect ComboWidget::fieldRect(const QStyleOptionComboBox& option) const {
     // Everything between the frame and the arrow button: a row of the open
     // list is hardly narrower, and it should fit here too.
@@ -86,7 +137,7 @@ void ComboWidget::paintEvent(QPaintEvent* event) {
     // The field shows the selection and the focus while the list has the
     // keyboard focus, also while it is open.
     UINT state = ODS_COMBOBOXEDIT;
-    if (hasFocus() || view()->isVisible()) state |= ODS_SELECTED | ODS_FOCUS;
+    if (hasFocus() || (m_listMade && view()->isVisible())) state |= ODS_SELECTED | ODS_FOCUS;
     if (!drawItem(painter, fieldRect(option), currentIndex(), state)) {
         // Nobody draws the item: its text, as a list that draws itself shows it.
         option.currentText = text;

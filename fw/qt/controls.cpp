@@ -236,7 +236,7 @@ QWidget* CreateControl(const ControlTemplate& item, Window* dialog, QWidget* cli
         break;
     }
     case ControlKind::ComboBox: {
-        auto* control = new ComboWidget(client, (item.style & CBS_OWNERDRAWFIXED) != 0);
+        auto* control = new ComboWidget(client, (item.style & CBS_OWNERDRAWFIXED) != 0, dialog->widget);
         window = control->handle();
         // A choice the user confirms, also of the row already selected.
         QObject::connect(control, &QComboBox::activated, control, [window] { Notify(window, CBN_SELENDOK); });

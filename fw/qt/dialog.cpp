@@ -246,17 +246,16 @@ DialogWidget* Create(const DialogTemplate& dt, Window* owner) {
         QWidget* control = CreateControl(item, window, client);
         Window* controlWindow = WindowOf(control);
         controlWindow->style |= WS_CHILD;
-        ApplyFont(controlWindow, window->font);
+        // The dialog's font, which the control shows already: it takes it from
+        // the dialog, as it was made inside it.
+        controlWindow->font = window->font;
         const int height = Scale(item.cy, units.height(), 8);
         control->move(frame.left() + Scale(item.x, units.width(), 4), frame.top() + Scale(item.y, units.height(), 8));
         if (item.kind == ControlKind::ComboBox) {
             // The template gives the height of the opened list.
-            auto* combo = static_cast<QComboBox*>(control);
-            control->resize(Scale(item.cx, units.width(), 4), combo->sizeHint().height());
-            static_cast<ComboWidget*>(control)->listHeight = height;
-            // The open list is a window of its own; F1 there is the dialog's too.
-            combo->view()->installEventFilter(widget);
-            combo->view()->parentWidget()->installEventFilter(widget);
+            auto* combo = static_cast<ComboWidget*>(control);
+            control->resize(Scale(item.cx, units.width(), 4), combo->fieldHeight());
+            combo->listHeight = height;
         } else if (item.kind == ControlKind::Static && (item.style & SS_TYPEMASK) == SS_ICON) {
             // A picture static takes the size of its icon, whatever the template says.
             const QPixmap icon = IconPixmap(AfxGetApp() != nullptr ? AfxGetApp()->LoadIcon(item.image) : nullptr);
@@ -274,17 +273,6 @@ DialogWidget* Create(const DialogTemplate& dt, Window* owner) {
     widget->installEventFilter(widget);
     widget->layout()->setSizeConstraint(QLayout::SetFixedSize);
     return widget;
-}
-
-// Fits the opened list into the height the template gives it.
-void FitDropDowns(QWidget* client) {
-    for (QComboBox* each : client->findChildren<QComboBox*>()) {
-        auto* combo = dynamic_cast<ComboWidget*>(each);
-        if (combo == nullptr) continue;
-        const int listHeight = combo->listHeight - combo->height();
-        const int rowHeight = std::max(1, combo->view()->sizeHintForRow(0));
-        combo->setMaxVisibleItems(std::max(1, listHeight / rowHeight));
-    }
 }
 
 }  // namespace
@@ -306,7 +294,6 @@ DialogWidget* Open(CDialog& dialog, const DialogTemplate& dt, Window* owner) {
         e->ReportError(MB_ICONSTOP);
         e->Delete();
     }
-    FitDropDowns(widget->client);
     widget->adjustSize();
     if (focusFirst) {
         for (QWidget* child : widget->client->findChildren<QWidget*>()) {

@@ -4,11 +4,14 @@
 #include <QPixmap>
 
 #include <map>
+#include <optional>
 
 #include "fw/app.h"
 #include "fw/diagnostics.h"
 #include "fw/images.h"
 #include "fw/qt/backend.h"
+#include "fw/resources.h"
+#include "fw/xpm.h"
 
 namespace fw::detail {
 
@@ -29,6 +32,17 @@ struct CursorObject {
 namespace {
 
 Window* g_cursorTarget = nullptr;
+
+// The picture in the toolkit's form, decoded by the framework's own reader:
+// the toolkit's reads its header with the C library's scanf, which nothing
+// else at start-up needs.
+QImage PictureOf(const fw::ImageTemplate& image) {
+    const std::optional<fw::Picture> picture = fw::DecodeXpm(image.xpm);
+    if (!picture) return {};
+    return QImage(reinterpret_cast<const uchar*>(picture->pixels.data()), picture->width, picture->height,
+                  QImage::Format_ARGB32)
+        .copy();
+}
 
 }  // namespace
 
@@ -52,13 +66,13 @@ HICON CWinApp::LoadIcon(UINT nIDResource) const {
     if (auto found = loaded->find(nIDResource); found != loaded->end()) return &found->second;
     const fw::ImageTemplate* image = fw::FindIcon(nIDResource);
     if (image == nullptr) return nullptr;
-    return &loaded->emplace(nIDResource, IconObject{QPixmap::fromImage(QImage(image->xpm))}).first->second;
+    return &loaded->emplace(nIDResource, IconObject{QPixmap::fromImage(fw::detail::PictureOf(*image))}).first->second;
 }
 
 HCURSOR LoadCursorImage(UINT nIDResource, int cx, int cy) {
     const fw::ImageTemplate* image = fw::FindCursor(nIDResource);
     if (image == nullptr) return nullptr;
-    const QImage picture(image->xpm);
+    const QImage picture = fw::detail::PictureOf(*image);
     if (picture.isNull()) return nullptr;
     const QPixmap scaled = QPixmap::fromImage(picture.scaled(cx, cy));
     const int hotX = image->hotX * cx / picture.width();

@@ -3,20 +3,20 @@
 #pragma once
 
 #include <QPainter>
-#include <QPrinter>
 
 #include <memory>
 
 #include "fw/cstring.h"
 #include "fw/qt/painter_device.h"
+#include "fw/qt/print_support.h"
 
 namespace fw::detail {
 
-// Paints on the toolkit's printer between StartDoc and EndDoc. Coordinates
-// are device pixels from the top left corner of the printable area.
+// Paints on a printer between StartDoc and EndDoc. Coordinates are device
+// pixels from the top left corner of the printable area.
 class PrinterDevice : public PainterDevice {
 public:
-    explicit PrinterDevice(std::unique_ptr<QPrinter> printer);
+    explicit PrinterDevice(std::unique_ptr<Printer> printer);
     ~PrinterDevice() override;
 
     BOOL GetTextMetrics(TEXTMETRIC* metrics) override;
@@ -29,7 +29,7 @@ protected:
     Metrics DeviceMetrics() const override;
 
 private:
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<Printer> m_printer;
     QPainter m_printerPainter;     // ends before the printer goes
     bool m_firstPageTaken = false;  // the page that starting the document opened
 };

@@ -10,6 +10,7 @@
 #include "fw/exception.h"
 #include "fw/gdi.h"
 #include "fw/qt/backend.h"
+#include "fw/qt/combo_widget.h"
 #include "fw/wnd.h"
 
 namespace fw::detail {
@@ -94,10 +95,11 @@ void ApplyFont(Window* window, HFONT font) {
     window->font = font;
     const QFont qfont = font != nullptr ? ToQFont(font) : QApplication::font();
     window->widget->setFont(qfont);
-    if (auto* combo = qobject_cast<QComboBox*>(window->widget)) {
-        // The closed field takes the height the font needs.
-        combo->view()->setFont(qfont);
-        combo->resize(combo->width(), combo->sizeHint().height());
+    if (auto* combo = dynamic_cast<ComboWidget*>(window->widget)) {
+        // The closed field takes the height the font needs; the open list,
+        // once made, shows the font too.
+        if (combo->listMade()) combo->view()->setFont(qfont);
+        combo->resize(combo->width(), combo->fieldHeight());
     }
     window->widget->update();
 }

@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "fw/desktop.h"
+#include "fw/testing/pictures.h"
 #include "fw/types.h"
 
 namespace fw::testing {
 
 // A context for the toolkit's printer writing a PDF file at `path`, as the
 // print dialog hands it over; the printable area is the whole A4 page.
+// (In kalvex_fw_testing_print, which links the print module's code in.)
 HDC PdfPrinter(const std::string& path);
 
 // What the toolkit's print dialog offered the user, read from its widgets
@@ -58,11 +60,12 @@ public:
 void WhenFileDialog(std::function<void(FileDialogControl&)> action);
 
 // The toolkit's own message box, as the real desktop shows it: its text and
-// the texts of its buttons, in UTF-8.
+// the texts of its buttons, in UTF-8, and its icon (empty without one).
 struct ShownMessageBox {
     bool shown = false;
     std::string text;
     std::vector<std::string> buttons;
+    Image icon;
 };
 // Closes the toolkit's next message box with its OK button once it is up,
 // noting in `shown` (when given) what it showed.

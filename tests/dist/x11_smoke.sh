@@ -2,8 +2,9 @@
 # Starts the program on a real X server (Xvfb), as a user would see it, with
 # an empty home folder of its own and the desktop in Italian:
 #  1. the program of the build folder, started beside its help: waits for
-#     the main window to be mapped, checks that neither printing (CUPS) nor
-#     the toolkit's translations were loaded on the way, keeps a screenshot,
+#     the main window to be mapped, checks that neither printing (the print
+#     module, the toolkit's print support, CUPS) nor the toolkit's
+#     translations were loaded on the way, keeps a screenshot,
 #     checks that the window shows something, presses F1 (the help must be
 #     handed to the desktop opener) and clicks the menu bar while the opener
 #     is still busy (the click must open the menu once the opener has
@@ -11,7 +12,9 @@
 #     and Enter (the save dialog must come up in Italian; its screenshot is
 #     kept too), closes the window with Escape and checks the exit status;
 #  2. the program installed into a prefix, started in a folder without the
-#     help: F1 must hand over the installed help;
+#     help: F1 must hand over the installed help, and File > "Stampa..."
+#     must open the installed print module (no printer: CUPS is pointed at
+#     a server that is not there);
 #  3. the home folder must still be empty.
 #
 # Usage: x11_smoke.sh BUILD_FOLDER OUTPUT_FOLDER
@@ -57,7 +60,7 @@ fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; 
 # Starts PROGRAM in FOLDER and waits for its main window.
 start() {
   cd "$2"
-  PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb "$1" >>"$output/program.log" 2>&1 &
+  PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb CUPS_SERVER=/nonexistent/cups.sock "$1" >>"$output/program.log" 2>&1 &
   pid=$!
   window=$(timeout 30 xdotool search --sync --onlyvisible --name "^${caption//./\\.}\$" | head -n 1)
   [ -n "$window" ] || fail "no window titled '$caption' was mapped within 30 s"
@@ -131,9 +134,10 @@ close() {
 echo "== the build's program"
 start "$program" "$work/run"
 
-# Nothing at start-up looks for printers: CUPS and the toolkit's print
-# plugins come in with File > Stampa... only.
-loaded=$(grep -oE '[^/ ]*(libcups|/printsupport/)[^ ]*' "/proc/$pid/maps" | sort -u | tr '\n' ' ')
+# Nothing at start-up looks for printers: the print module, the toolkit's
+# print support, its plugins and CUPS come in with File > Stampa... only.
+loaded=$(grep -oE '[^/ ]*(libcups|/printsupport/|libQt6PrintSupport|kalvex-print)[^ ]*' "/proc/$pid/maps" |
+  sort -u | tr '\n' ' ')
 [ -z "$loaded" ] || fail "printing was set up at start-up: $loaded"
 # Nor are the toolkit's translations loaded before one of its dialogs opens.
 grep -q '/qtbase_[a-z_]*\.qm$' "/proc/$pid/maps" && fail "the toolkit's translations were loaded at start-up"
@@ -170,6 +174,17 @@ close
 echo "== the installed program, started in another folder"
 start "$work/prefix/bin/kalvex" "$work/elsewhere"
 press_help "$work/prefix/share/kalvex/KALVEX.HLP"
+# File > "Stampa...": with no print server there is no printer, and the
+# installed print module says so.
+xdotool windowfocus --sync "$window" || fail "could not focus the window"
+xdotool mousemove --window "$window" 15 10 click 1
+sleep 0.5
+xdotool key Down Down Return
+other_window "message box after File > Stampa..."
+module=$(grep -o "$work/prefix/[^ ]*/kalvex-print\.so" "/proc/$pid/maps" | head -n 1 || true)
+[ -n "$module" ] || fail "File > Stampa... did not open the installed print module"
+echo "File > Stampa... opened ${module#"$work/prefix/"}"
+xdotool key Return
 close
 EOF
 # -a picks a free display; -noreset keeps the server up between clients.

@@ -1,9 +1,12 @@
 // The toolkit's print dialog behind the desktop seam, as the user gets it:
-// with a printer (a print server of the test's own) and with none.
+// with a printer (a print server of the test's own) and with none. Like the
+// program, this test program does not link the toolkit's print support: it
+// sits beside the program, and the framework opens the print module there.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -41,7 +44,60 @@ bool Holds(const std::vector<std::string>& list, const std::string& item) {
     return std::find(list.begin(), list.end(), item) != list.end();
 }
 
+// Whether a file whose name contains `name` is mapped into this process.
+bool Loaded(const std::string& name) {
+    std::ifstream maps("/proc/self/maps");
+    for (std::string line; std::getline(maps, line);) {
+        const std::size_t slash = line.rfind('/');
+        if (slash != std::string::npos && line.find(name, slash) != std::string::npos) return true;
+    }
+    return false;
+}
+
+int JobsOn(const char* queue) {
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue, 0, CUPS_WHICHJOBS_ALL);
+    cupsFreeJobs(count, jobs);
+    return count;
+}
+
 }  // namespace
+
+// Printing is not set up before the user prints: the first print dialog
+// opens the print module, and the document reaches the printer chosen.
+TEST(PrintModule, IsOpenedByTheFirstPrintWhichReachesThePrinter) {
+    for (const char* library : {"libQt6PrintSupport", "kalvex-print"}) {
+        EXPECT_FALSE(Loaded(library)) << library << " was loaded before anything was printed";
+    }
+    kalvex_test::PrintServer server;
+    ASSERT_EQ(server.Error(), "");
+    fw::testing::FakeDesktop boxes;  // for message boxes only
+    fw::testing::ScopedDesktop scoped(boxes);
+    ASSERT_EQ(JobsOn(kalvex_test::PrintServer::kQueue), 0);
+
+    fw::testing::AnswerNextPrintDialog(true);
+    HDC printer = nullptr;
+    CString name;
+    const INT_PTR result = fw::testing::RealDesktop().PrintDialog(
+        nullptr, PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE | PD_HIDEPRINTTOFILE | PD_RETURNDC,
+        &printer, &name);
+    fw::testing::ForgetPrintDialogAnswer();
+    ASSERT_EQ(result, IDOK) << (boxes.boxes.empty() ? "" : boxes.boxes[0].text);
+    EXPECT_EQ(name.Str(), kalvex_test::PrintServer::kQueue);
+    for (const char* library : {"libQt6PrintSupport", "kalvex-print"}) EXPECT_TRUE(Loaded(library)) << library;
+
+    CDC dc;
+    dc.Attach(printer);
+    DOCINFO info;
+    info.lpszDocName = "kalvex";
+    EXPECT_GT(dc.StartDoc(&info), 0);
+    EXPECT_GT(dc.StartPage(), 0);
+    EXPECT_TRUE(dc.TextOut(0, 0, CString("Kalvex")));
+    EXPECT_GT(dc.EndPage(), 0);
+    EXPECT_GT(dc.EndDoc(), 0);
+    EXPECT_EQ(JobsOn(kalvex_test::PrintServer::kQueue), 1);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
 
 // Only the printer, its properties and the copies are left to choose: no
 // page range of any kind, no selection, no file.

@@ -1,12 +1,14 @@
 // The real desktop's opener: its answer comes from what the opener did, not
-// from having started it.
+// from having started it. Its message boxes: the icon of their kind.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "fw/testing.h"
 #include "tests/support/fake_opener.h"
@@ -92,4 +94,33 @@ TEST(RealOpener, ADocumentIsLookedUpInTheCurrentDirectoryThenBesideTheProgram) {
     std::error_code ignored;  // left alone when not empty
     fs::remove(installed, ignored);
     if (!hadShare) fs::remove(share, ignored);
+}
+
+// Each kind of message box shows the style's icon for it, a picture of its
+// own; a box of no kind shows none.
+TEST(RealMessageBox, ShowsTheIconOfItsKind) {
+    struct Case {
+        UINT type;
+        bool icon;
+    };
+    const Case cases[] = {{MB_ICONSTOP, true}, {MB_ICONEXCLAMATION, true}, {MB_ICONINFORMATION, true}, {0, false}};
+    std::vector<std::vector<COLORREF>> pictures;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        fw::testing::ShownMessageBox shown;
+        fw::testing::AnswerNextMessageBox(&shown);
+        fw::testing::RealDesktop().MessageBox(nullptr, "Testo", "kalvex", MB_OK | c.type);
+        ASSERT_TRUE(shown.shown);
+        if (!c.icon) {
+            EXPECT_EQ(shown.icon.width, 0);
+            continue;
+        }
+        EXPECT_GE(shown.icon.width, 16);
+        EXPECT_EQ(shown.icon.width, shown.icon.height);
+        const std::set<COLORREF> colours(shown.icon.pixels.begin(), shown.icon.pixels.end());
+        EXPECT_GT(colours.size(), 2u) << "a blank icon";
+        pictures.push_back(shown.icon.pixels);
+    }
+    EXPECT_EQ(std::set<std::vector<COLORREF>>(pictures.begin(), pictures.end()).size(), pictures.size())
+        << "two kinds show the same icon";
 }

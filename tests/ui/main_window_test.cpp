@@ -1,11 +1,13 @@
 // The main window: start-up, layout, keyboard, closing and help.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "calc/form.h"
 #include "fw/testing.h"
 #include "tests/ui/main_window.h"
 
@@ -121,6 +123,32 @@ TEST(MainWindow, ListsUseFixedPitchTenPointFonts) {
             EXPECT_EQ(fw::testing::FontPixelSizeOf(Item(dialog, id)), 13);  // 10 points at 96 dpi
         }
         EXPECT_FALSE(fw::testing::IsFixedPitch(Item(dialog, IDC_TURNS)));
+    });
+}
+
+// An open list is as high as the template says (235 units, the closed field
+// included), in whole rows; a list with fewer rows is as high as those.
+TEST(MainWindow, OpenListsTakeTheTemplatesHeightInWholeRows) {
+    RunMainWindow([](CCoilDialog& dialog) {
+        CRect height{0, 0, 0, 235};
+        dialog.MapDialogRect(&height);
+        struct Case {
+            int id;
+            std::size_t rows;
+        };
+        for (const Case& c : {Case{IDC_MIX, calc::MixRows().size()}, Case{IDC_CORE, calc::CoreRows(0).size()}}) {
+            SCOPED_TRACE(c.id);
+            const HWND list = Item(dialog, c.id);
+            const int closed = fw::testing::ClientRectOf(list).Height();
+            fw::testing::OpenDropDown(list);
+            const int rowHeight = fw::testing::DropDownRowRect(list, 0).Height();
+            ASSERT_GT(rowHeight, 0);
+            const int fitting = (height.Height() - closed) / rowHeight;
+            EXPECT_EQ(fw::testing::GrabDropDown(list).height,
+                      std::min(static_cast<int>(c.rows), fitting) * rowHeight);
+            fw::testing::PressKey(Key::Escape);
+            EXPECT_FALSE(fw::testing::IsDropDownOpen(list));
+        }
     });
 }
 

@@ -132,8 +132,8 @@ HWND FocusWindow() {
 }
 
 bool IsDropDownOpen(HWND comboBox) {
-    QComboBox* combo = ComboOf(comboBox);
-    return combo != nullptr && combo->view()->isVisible();
+    const QAbstractItemView* view = OpenListOf(comboBox);
+    return view != nullptr && view->isVisible();
 }
 
 void OpenDropDown(HWND comboBox) {
@@ -145,9 +145,8 @@ void OpenDropDown(HWND comboBox) {
 }
 
 void ClickListRow(HWND comboBox, int row) {
-    QComboBox* combo = ComboOf(comboBox);
-    if (combo == nullptr || !combo->view()->isVisible()) return;
-    QAbstractItemView* view = combo->view();
+    QAbstractItemView* view = OpenListOf(comboBox);
+    if (view == nullptr || !view->isVisible()) return;
     view->scrollTo(view->model()->index(row, 0));
     const QRect visible = view->visualRect(view->model()->index(row, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, visible.center());

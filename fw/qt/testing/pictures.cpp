@@ -29,8 +29,6 @@ HWND WindowAt(HWND window, CPoint point) {
     return child != nullptr ? detail::WindowOf(child) : nullptr;
 }
 
-namespace {
-
 Image ToImage(const QImage& source) {
     const QImage picture = source.convertToFormat(QImage::Format_RGB32);
     Image image;
@@ -43,20 +41,18 @@ Image ToImage(const QImage& source) {
     return image;
 }
 
-}  // namespace
-
 Image Grab(HWND window) { return ToImage(window->widget->grab().toImage()); }
 
 Image GrabDropDown(HWND comboBox) {
-    QComboBox* combo = ComboOf(comboBox);
-    if (combo == nullptr || !combo->view()->isVisible()) return {};
-    return ToImage(combo->view()->viewport()->grab().toImage());
+    QAbstractItemView* view = OpenListOf(comboBox);
+    if (view == nullptr || !view->isVisible()) return {};
+    return ToImage(view->viewport()->grab().toImage());
 }
 
 CRect DropDownRowRect(HWND comboBox, int row) {
-    QComboBox* combo = ComboOf(comboBox);
+    auto* combo = dynamic_cast<detail::ComboWidget*>(comboBox->widget);
     if (combo == nullptr) return {};
-    const QRect r = combo->view()->visualRect(combo->model()->index(row, 0));
+    const QRect r = combo->list()->visualRect(combo->model()->index(row, 0));
     return CRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
