@@ -42,12 +42,12 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* dialog = qobject_cast<QDialog*>(watched);
         if (event->type() != QEvent::Show || dialog == nullptr || !dialog->isWindow()) return false;
-        if (!dialog->inherits("QFileDialog") && !dialog->inherits("QPrintDialog") &&
-            !dialog->inherits("QMessageBox")) {
+        if (!dialog->inherits("QFileDialog") && !dialog->inherits("QPrintDialog") && !dialog->inherits("QMessageBox")) {
             return false;
         }
         std::string what = dialog->metaObject()->className();
-        if (auto* box = qobject_cast<QMessageBox*>(dialog)) what += " \"" + box->text().simplified().toStdString() + "\"";
+        if (auto* box = qobject_cast<QMessageBox*>(dialog))
+            what += " \"" + box->text().simplified().toStdString() + "\"";
         shown.push_back(what);
         const qint64 at = clock.nsecsElapsed();
         QTimer::singleShot(0, dialog, [this, dialog, at] {
@@ -102,9 +102,8 @@ int main(int argc, char** argv) {
         // and painted, then closed.
         qint64 start = 0;
         double aboutMs = 0;
-        fw::testing::WhenModal([&](CDialog&) {
-            aboutMs = static_cast<double>(answerer.clock.nsecsElapsed() - start) / 1e6;
-        });
+        fw::testing::WhenModal(
+            [&](CDialog&) { aboutMs = static_cast<double>(answerer.clock.nsecsElapsed() - start) / 1e6; });
         start = answerer.clock.nsecsElapsed();
         fw::testing::ChooseMenuItem(dialog.m_hWnd, ID_APP_ABOUT);
         timings.push_back({"About box, until shown", aboutMs, 0, "CAboutDialog"});

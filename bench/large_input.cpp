@@ -15,8 +15,8 @@
 
 #include <unistd.h>
 
-#include "fw/testing/recording_device.h"
 #include "fw/testing.h"
+#include "fw/testing/recording_device.h"
 #include "tests/support/large_input.h"
 
 namespace {

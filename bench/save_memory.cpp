@@ -61,8 +61,9 @@ int main(int argc, char** argv) {
     if (!fw::testing::OpenDialog(dialog, IDD_MAIN)) return 1;
     dialog.SetDlgItemText(IDC_TURNS, "17");
 
-    std::printf("%s, %d rounds\nround  resident MB  growth MB  anonymous MB  files MB  threads  heap used MB  heap free MB\n",
-                cancel ? "open and cancel" : "save", rounds);
+    std::printf(
+        "%s, %d rounds\nround  resident MB  growth MB  anonymous MB  files MB  threads  heap used MB  heap free MB\n",
+        cancel ? "open and cancel" : "save", rounds);
     const double start = Status("VmRSS");
     int saved = 0;
     for (int round = 0; round <= rounds; ++round) {
@@ -71,7 +72,8 @@ int main(int argc, char** argv) {
             const struct mallinfo2 heap = mallinfo2();
             std::printf("%5d  %11.1f  %9.1f  %12.1f  %8.1f  %7.0f  %12.1f  %12.1f\n", round, now, now - start,
                         Status("RssAnon"), Status("RssFile"), Status("Threads"),
-                        static_cast<double>(heap.uordblks + heap.hblkhd) / 1e6, static_cast<double>(heap.fordblks) / 1e6);
+                        static_cast<double>(heap.uordblks + heap.hblkhd) / 1e6,
+                        static_cast<double>(heap.fordblks) / 1e6);
             std::fflush(stdout);
         }
         if (round == rounds) break;

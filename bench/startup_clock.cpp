@@ -198,11 +198,11 @@ MapCookie xcb_map_window(Opaque connection, unsigned int window) {
 
 // Fonts: what the toolkit asks fontconfig (the font list, matching,
 // substitution) and FreeType (opening faces, sizes, glyphs).
-#define TIMED_FONT_CALL(Result, name, Parameters, Arguments)              \
-    Result name Parameters {                                              \
-        using Call = Result(*) Parameters;                                \
-        static const auto next = Next<Call>(#name);                       \
-        return Timed(g_fonts, [&] { return next Arguments; });            \
+#define TIMED_FONT_CALL(Result, name, Parameters, Arguments)   \
+    Result name Parameters {                                   \
+        using Call = Result(*) Parameters;                     \
+        static const auto next = Next<Call>(#name);            \
+        return Timed(g_fonts, [&] { return next Arguments; }); \
     }
 
 TIMED_FONT_CALL(int, FcInit, (), ())
@@ -218,7 +218,8 @@ TIMED_FONT_CALL(Opaque, FcFontRenderPrepare, (Opaque config, Opaque pattern, Opa
 TIMED_FONT_CALL(int, FT_Init_FreeType, (Opaque library), (library))
 TIMED_FONT_CALL(int, FT_New_Face, (Opaque library, const char* path, long index, Opaque face),
                 (library, path, index, face))
-TIMED_FONT_CALL(int, FT_New_Memory_Face, (Opaque library, const unsigned char* data, long size, long index, Opaque face),
+TIMED_FONT_CALL(int, FT_New_Memory_Face,
+                (Opaque library, const unsigned char* data, long size, long index, Opaque face),
                 (library, data, size, index, face))
 TIMED_FONT_CALL(int, FT_Open_Face, (Opaque library, const Opaque args, long index, Opaque face),
                 (library, args, index, face))

@@ -66,8 +66,8 @@ double ReadReal(std::string_view text) {
     if (!exponentText.empty()) normal.append(1, 'e').append(exponentText);
 
     double value = 0.0;
-    const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value,
-                                              std::chars_format::general);
+    const auto [end, error] =
+        std::from_chars(normal.data(), normal.data() + normal.size(), value, std::chars_format::general);
     (void)end;
     if (error == std::errc::result_out_of_range) {
         value = Overflows(digits, pointAt, exponent) ? std::numeric_limits<double>::infinity() : 0.0;

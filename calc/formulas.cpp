@@ -33,9 +33,7 @@ double CapacitanceFromFL(double frequency, double inductance) {
     return kLcScale / (frequency * (inductance * frequency) * kFourPiSquared);
 }
 
-double InductiveReactance(double frequency, double inductance) {
-    return inductance * frequency * kTwoPi;
-}
+double InductiveReactance(double frequency, double inductance) { return inductance * frequency * kTwoPi; }
 
 double CapacitiveReactance(double frequency, double capacitance) {
     return kLcScale / (frequency * capacitance * kTwoPi);

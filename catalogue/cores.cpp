@@ -5,6 +5,9 @@
 namespace catalogue {
 namespace {
 
+// One core to a row, its fields in CoreEntry's order.
+// clang-format off
+
 // mix 0
 constexpr CoreEntry kMix0Cores[] = {
     {Text<9>("T-130-0  "), 1.3f, 0.78f, 0.437f, 15.0f},
@@ -224,6 +227,8 @@ constexpr const CoreEntry* kCoreLists[] = {
     kMix0Cores, kMix1Cores,  kMix2Cores,  kMix3Cores,  kMix6Cores,  kMix7Cores,
     kMix10Cores, kMix12Cores, kMix15Cores, kMix17Cores, kMix26Cores,
 };
+
+// clang-format on
 
 }  // namespace
 

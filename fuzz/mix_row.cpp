@@ -105,7 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (fills != 1) failed("the item was filled " + std::to_string(fills) + " times");
     const auto focusRects = dc.Calls(fw::DeviceCall::Op::DrawFocusRect);
-    if (focusRects.size() != ((state & ODS_FOCUS) != 0 ? 1u : 0u) || (!focusRects.empty() && focusRects[0].rect != kRect)) {
+    if (focusRects.size() != ((state & ODS_FOCUS) != 0 ? 1u : 0u) ||
+        (!focusRects.empty() && focusRects[0].rect != kRect)) {
         failed("wrong focus rectangle");
     }
 
@@ -123,9 +124,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const fw::DeviceCall& call = painted[i];
         if (call.text != fields[i] || call.x != x || call.y != kRect.top || call.textColour != textColours[i]) {
-            failed("field " + std::to_string(i) + ": painted " + fuzz::Escaped(call.text) + " at " + std::to_string(call.x) +
-                   "," + std::to_string(call.y) + ", expected " + fuzz::Escaped(fields[i]) + " at " + std::to_string(x) + "," +
-                   std::to_string(kRect.top));
+            failed("field " + std::to_string(i) + ": painted " + fuzz::Escaped(call.text) + " at " +
+                   std::to_string(call.x) + "," + std::to_string(call.y) + ", expected " + fuzz::Escaped(fields[i]) +
+                   " at " + std::to_string(x) + "," + std::to_string(kRect.top));
         }
         x += static_cast<int>(fields[i].size()) * kCharWidth;
     }

@@ -24,13 +24,13 @@ constexpr std::size_t kLongValue = 40000;
 constexpr std::string_view kHeader = "DIMENSIONAMENTO AVVOLGIMENTI SU TOROIDI AMIDON IRON-POWDER\n\n";
 // Windows-1252: 0xB5 is the micro sign, 0xE0 a with grave accent.
 constexpr std::array<std::string_view, 7> kLabels = {
-    "Toroide ............       : ", "Numero spire .......       : ", "Induttanza .........  [\xB5H] : ",
+    "Toroide ............       : ",    "Numero spire .......       : ", "Induttanza .........  [\xB5H] : ",
     "Capacit\xE0 ...........  [pF] : ", "Frequenza  ......... [MHz] : ", "Reattanza induttiva  [Ohm] : ",
     "Reattanza capacitiva [Ohm] : ",
 };
 static_assert(std::all_of(kLabels.begin(), kLabels.end(), [](std::string_view label) { return label.size() == 29; }));
-constexpr std::array<int, 7> kFields = {IDC_CORE, IDC_TURNS, IDC_INDUCTANCE, IDC_CAPACITANCE,
-                                        IDC_FREQUENCY, IDC_XL, IDC_XC};
+constexpr std::array<int, 7> kFields = {IDC_CORE,      IDC_TURNS, IDC_INDUCTANCE, IDC_CAPACITANCE,
+                                        IDC_FREQUENCY, IDC_XL,    IDC_XC};
 
 std::array<std::string, 7> SplitValues(std::string_view input) {
     std::array<std::string, 7> values;
@@ -55,7 +55,8 @@ std::string HandedBack(const std::string& value) { return value.substr(0, value.
 
 std::string DescribeValues(const std::array<std::string, 7>& values) {
     std::string text;
-    for (std::size_t i = 0; i < values.size(); ++i) text += "\n  value " + std::to_string(i) + " " + fuzz::Escaped(values[i]);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        text += "\n  value " + std::to_string(i) + " " + fuzz::Escaped(values[i]);
     return text;
 }
 

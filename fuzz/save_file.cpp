@@ -51,7 +51,7 @@ constexpr char kLinkName[] = ".second-name";
 // What the calls did so far in this save.
 struct Calls {
     int made = 0;
-    int failAt = -1;   // the call that fails, or none
+    int failAt = -1;  // the call that fails, or none
     int error = 0;
     // The old file, while it is watched.
     bool watching = false;
@@ -76,8 +76,7 @@ void Broke(const std::string& rule) {
 
 bool IsOldFile(int fd) {
     struct stat status {};
-    return g.watching && RealCalls().fstat(fd, &status) == 0 && status.st_dev == g.device &&
-           status.st_ino == g.inode;
+    return g.watching && RealCalls().fstat(fd, &status) == 0 && status.st_dev == g.device && status.st_ino == g.inode;
 }
 
 // Before bytes from `offset` on are written over the old file.
@@ -173,11 +172,11 @@ struct Setup {
     bool attribute = false;
     mode_t mode = 0600;
     std::size_t errorChoice = 0;
-    std::string name;       // as the file system spells it
-    std::string shown;      // as the program shows it
+    std::string name;   // as the file system spells it
+    std::string shown;  // as the program shows it
     std::string oldContent;
     std::string content;
-    std::string expected;   // the file after a save
+    std::string expected;  // the file after a save
 };
 
 std::optional<Setup> Parse(std::string_view input) {

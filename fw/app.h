@@ -44,7 +44,7 @@ namespace fw {
 // The owner of a modal window: its parent, or without one the main window
 // (unless the window is the main window itself); nullptr when there is none.
 HWND OwnerOf(const CWnd* parent, const CWnd* self = nullptr);
-}
+}  // namespace fw
 
 // The program's start: sets up the toolkit, runs InitInstance and, if that
 // answers TRUE, the message loop. Answers the process's exit status.

@@ -25,8 +25,8 @@ class CString {
 public:
     CString() = default;
     CString(const char* text) : m_text(text ? text : "") {}  // NOLINT: converts like the original
-    CString(std::string_view text) : m_text(text) {}          // NOLINT
-    CString(std::string text) : m_text(std::move(text)) {}    // NOLINT
+    CString(std::string_view text) : m_text(text) {}         // NOLINT
+    CString(std::string text) : m_text(std::move(text)) {}   // NOLINT
 
     int GetLength() const { return static_cast<int>(m_text.size()); }
     bool IsEmpty() const { return m_text.empty(); }

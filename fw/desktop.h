@@ -21,7 +21,7 @@ struct FileDialogRequest {
     CString fileName;          // the initial name; the chosen full path on IDOK
     DWORD flags = 0;           // OFN_ flags
     std::vector<Filter> filters;
-    int filterIndex = 1;       // the preselected filter, counted from 1
+    int filterIndex = 1;  // the preselected filter, counted from 1
 };
 
 class Desktop {
@@ -63,8 +63,8 @@ inline constexpr INT_PTR SE_ERR_NOASSOC = 31;  // nothing opens it
 // without an icon in `type` it shows the exclamation mark.
 int AfxMessageBox(const char* text, UINT type = MB_OK);
 // Only the verb "open" is known; other verbs fail with SE_ERR_NOASSOC.
-INT_PTR ShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
-                      const char* directory, int showCommand);
+INT_PTR ShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters, const char* directory,
+                      int showCommand);
 BOOL OpenClipboard(HWND owner);
 BOOL EmptyClipboard();
 BOOL SetClipboardText(const char* text);

@@ -13,7 +13,7 @@ UINT DialogTextToInt(std::string_view text, BOOL* translated, BOOL isSigned) {
     if (negative) ++i;
     if (i == text.size() || text[i] < '0' || text[i] > '9') return 0;
 
-    const std::int64_t limit = !isSigned ? std::numeric_limits<UINT>::max()
+    const std::int64_t limit = !isSigned  ? std::numeric_limits<UINT>::max()
                                : negative ? -static_cast<std::int64_t>(std::numeric_limits<int>::min())
                                           : std::numeric_limits<int>::max();
     std::int64_t magnitude = 0;

@@ -48,7 +48,10 @@ template <auto F>
 constexpr MessageMapEntry OnNotify(UINT code, UINT id) {
     if constexpr (std::is_pointer_v<decltype(F)>) {
         static_assert(std::is_same_v<decltype(F), void (*)()>, "command handler must be void()");
-        return {WM_COMMAND, code, id, [](CCmdTarget&, WPARAM, LPARAM) -> LRESULT { F(); return 0; }};
+        return {WM_COMMAND, code, id, [](CCmdTarget&, WPARAM, LPARAM) -> LRESULT {
+                    F();
+                    return 0;
+                }};
     } else {
         using C = detail::ClassOf<F>;
         static_assert(std::is_same_v<decltype(F), void (C::*)()>, "command handler must be void()");

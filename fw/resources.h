@@ -14,12 +14,12 @@ enum class ControlKind { Static, Edit, Button, ComboBox };
 // Positions and sizes in dialog units of the template's font.
 struct ControlTemplate {
     ControlKind kind;
-    int id;             // -1 for a control nobody addresses
-    const char* text;   // Windows-1252; nullptr for none
+    int id;            // -1 for a control nobody addresses
+    const char* text;  // Windows-1252; nullptr for none
     short x, y, cx, cy;
     DWORD style;
     DWORD exStyle = 0;
-    UINT image = 0;     // icon resource of an SS_ICON static
+    UINT image = 0;  // icon resource of an SS_ICON static
 };
 
 struct DialogTemplate {

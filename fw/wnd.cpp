@@ -48,8 +48,7 @@ LRESULT fw::CallCtlColor(CCmdTarget& target, WPARAM hdc, LPARAM kind, HBRUSH (*c
     return reinterpret_cast<LRESULT>(call(target, dc, static_cast<UINT>(kind)));
 }
 
-LRESULT fw::CallSetCursor(CCmdTarget& target, WPARAM hwnd, LPARAM codes,
-                          BOOL (*call)(CCmdTarget&, CWnd*, UINT, UINT)) {
+LRESULT fw::CallSetCursor(CCmdTarget& target, WPARAM hwnd, LPARAM codes, BOOL (*call)(CCmdTarget&, CWnd*, UINT, UINT)) {
     CWnd* wnd = CWnd::FromHandle(reinterpret_cast<HWND>(hwnd));
     return call(target, wnd, LOWORD(static_cast<std::uintptr_t>(codes)), HIWORD(static_cast<std::uintptr_t>(codes)));
 }
@@ -111,7 +110,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     if (message == WM_DRAWITEM) child = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
     if (message == WM_CTLCOLORSTATIC) child = reinterpret_cast<HWND>(lParam);
     if (child != nullptr) {
-        if (CWnd* control = fw::detail::AttachedTo(child)) return control->OnChildNotify(message, wParam, lParam, pResult);
+        if (CWnd* control = fw::detail::AttachedTo(child))
+            return control->OnChildNotify(message, wParam, lParam, pResult);
     }
     return FALSE;
 }

@@ -56,8 +56,8 @@ std::optional<Argb> Colour(std::string_view text) {
         unsigned value = 0;
         const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value, 16);
         if (error != std::errc() || end != part.data() + part.size()) return std::nullopt;
-        if (per == 1) value *= 0x11;      // #RGB: each digit doubled
-        if (per == 4) value >>= 8;        // 16 bits a channel: the high byte
+        if (per == 1) value *= 0x11;  // #RGB: each digit doubled
+        if (per == 4) value >>= 8;    // 16 bits a channel: the high byte
         colour |= static_cast<Argb>(value) << (16 - 8 * channel);
     }
     return colour;

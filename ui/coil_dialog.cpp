@@ -90,4 +90,3 @@ void CCoilDialog::ShowAbout() {
     CAboutDialog about;
     about.DoModal();
 }
-

@@ -43,8 +43,8 @@ void CCoilDialog::CalcCapacitanceFromFL() {
 }
 
 void CCoilDialog::CalcReactances() {
-    const calc::Reactances x = calc::ReactanceTexts(FieldText(*this, IDC_INDUCTANCE),
-                                                    FieldText(*this, IDC_CAPACITANCE), FieldText(*this, IDC_FREQUENCY));
+    const calc::Reactances x = calc::ReactanceTexts(FieldText(*this, IDC_INDUCTANCE), FieldText(*this, IDC_CAPACITANCE),
+                                                    FieldText(*this, IDC_FREQUENCY));
     SetField(*this, IDC_XL, x.inductive);
     SetField(*this, IDC_XC, x.capacitive);
 }

@@ -13,8 +13,8 @@ CString CCoilDialog::BuildReport() {
     GetDlgItemText(IDC_FREQUENCY, frequency);
     GetDlgItemText(IDC_XL, xl);
     GetDlgItemText(IDC_XC, xc);
-    return report::ReportText({core.View(), turns.View(), inductance.View(), capacitance.View(), frequency.View(),
-                               xl.View(), xc.View()});
+    return report::ReportText(
+        {core.View(), turns.View(), inductance.View(), capacitance.View(), frequency.View(), xl.View(), xc.View()});
 }
 
 void CCoilDialog::SaveReport() {

@@ -3,6 +3,8 @@
 
 // A grey iron-powder ring lit from the upper left: black outline, shades of
 // grey, white highlights.
+// One row of pixels to a line.
+// clang-format off
 const char* const kToroidIcon[] = {
     "32 32 10 1",
     "# c #000000",
@@ -134,3 +136,4 @@ const char* const kHandCursor[] = {
     "................................",
     "................................"
 };
+// clang-format on

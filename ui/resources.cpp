@@ -41,7 +41,8 @@ static_assert(kDefaultButton == 0x50030001);
 
 // The main window: a fixed dialog frame with a caption, a system menu and a
 // minimise button, its own task-bar button and a sunken client edge.
-constexpr DWORD kMainStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
+constexpr DWORD kMainStyle =
+    WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
 constexpr DWORD kMainExStyle = WS_EX_APPWINDOW | WS_EX_CLIENTEDGE;
 static_assert(kMainStyle == 0x90CA00C0);
 static_assert(kMainExStyle == 0x00040200);
@@ -78,8 +79,8 @@ constexpr std::array kMainControls = {
 };
 
 constexpr fw::DialogTemplate kMainDialog{
-    IDD_MAIN, "KALVEX - V 4.0", 0, 0, 277, 225, kMainStyle, kMainExStyle, "MS Sans Serif", 8, IDR_MAINMENU,
-    kMainControls,
+    IDD_MAIN,     "KALVEX - V 4.0", 0, 0, 277, 225, kMainStyle, kMainExStyle, "MS Sans Serif", 8,
+    IDR_MAINMENU, kMainControls,
 };
 
 // Only OK has a tab stop. The links and the credit line hold the texts they
@@ -93,7 +94,8 @@ constexpr std::array kAboutControls = {
     ControlTemplate{ControlKind::Static, IDC_LINK_MAIL, "mailto:autore@example.org", 40, 40, 185, 8, kText},
     ControlTemplate{ControlKind::Static, IDC_LINK_HOME, "https://example.org/~autore/", 40, 55, 185, 8, kText},
     ControlTemplate{ControlKind::Static, -1, nullptr, 10, 75, 230, 1, kEtchedLine},
-    ControlTemplate{ControlKind::Static, IDC_MAKER, "Versione Windows\xAE  by  ESEMPIO SOFTWARE", 40, 90, 185, 8, kText},
+    ControlTemplate{ControlKind::Static, IDC_MAKER, "Versione Windows\xAE  by  ESEMPIO SOFTWARE", 40, 90, 185, 8,
+                    kText},
     ControlTemplate{ControlKind::Static, IDC_LINK_MAKER, "https://www.example.org/", 40, 105, 185, 8, kText},
 };
 

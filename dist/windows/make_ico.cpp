@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "fw/resources.h"
-#include "ui/resources.h"
 #include "fw/xpm.h"
+#include "ui/resources.h"
 
 namespace {
 

@@ -55,15 +55,15 @@ private:
     int FinishInPlace();
     int Reserve(off_t size);
 
-    int m_target = -1;           // the file named; holds the lock
-    int m_output = -1;           // where the bytes go
+    int m_target = -1;  // the file named; holds the lock
+    int m_output = -1;  // where the bytes go
     bool m_regular = false;
-    bool m_created = false;      // this open created the target: removed if unfinished
-    bool m_inPlace = false;      // the target is overwritten when finished
-    off_t m_previousSize = 0;    // of the target written in place
-    std::string m_pending;       // what goes in place
-    std::string m_realName;      // the target with its links resolved
-    std::string m_temporary;     // the replacement being written
+    bool m_created = false;    // this open created the target: removed if unfinished
+    bool m_inPlace = false;    // the target is overwritten when finished
+    off_t m_previousSize = 0;  // of the target written in place
+    std::string m_pending;     // what goes in place
+    std::string m_realName;    // the target with its links resolved
+    std::string m_temporary;   // the replacement being written
 };
 
 namespace {
@@ -96,8 +96,7 @@ int OpenTarget(const std::string& name, bool* created) {
 // offset is negative; answers 0 or the error number.
 int WriteAll(int fd, const char* data, std::size_t count, off_t offset = -1) {
     while (count > 0) {
-        const ssize_t written =
-            offset < 0 ? Calls().write(fd, data, count) : Calls().pwrite(fd, data, count, offset);
+        const ssize_t written = offset < 0 ? Calls().write(fd, data, count) : Calls().pwrite(fd, data, count, offset);
         if (written < 0) {
             if (errno == EINTR) continue;
             return errno;

@@ -12,9 +12,9 @@
 
 #include "fw/desktop.h"
 #include "fw/internal.h"
-#include "fw/wnd.h"
 #include "fw/resources.h"
 #include "fw/types.h"
+#include "fw/wnd.h"
 
 class CWnd;
 class CDialog;
@@ -32,19 +32,19 @@ struct Window {
     Window& operator=(const Window&) = delete;
 
     QWidget* widget;
-    QWidget* client = nullptr;   // a dialog's client area, below its menu bar
+    QWidget* client = nullptr;  // a dialog's client area, below its menu bar
     Kind kind;
     int id = 0;
     DWORD style = 0;
     DWORD exStyle = 0;
-    Window* parent = nullptr;    // the dialog of a control
-    CWnd* attached = nullptr;    // the object that receives its messages
+    Window* parent = nullptr;  // the dialog of a control
+    CWnd* attached = nullptr;  // the object that receives its messages
     std::unique_ptr<CWnd> temporary;
-    HFONT font = nullptr;        // as set by WM_SETFONT
-    HICON icons[2] = {};         // small, big
-    HCURSOR cursor = nullptr;    // as last set while it answered WM_SETCURSOR
-    int modalDisabled = 0;       // modal windows open over it
-    bool modalEnded = false;     // EndDialog has ended its modal run
+    HFONT font = nullptr;      // as set by WM_SETFONT
+    HICON icons[2] = {};       // small, big
+    HCURSOR cursor = nullptr;  // as last set while it answered WM_SETCURSOR
+    int modalDisabled = 0;     // modal windows open over it
+    bool modalEnded = false;   // EndDialog has ended its modal run
 };
 
 struct BrushObject {

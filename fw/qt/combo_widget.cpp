@@ -3,8 +3,8 @@
 #include <QAbstractItemView>
 #include <QEvent>
 #include <QFontMetricsF>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <cmath>
@@ -100,8 +100,8 @@ bool ComboWidget::drawItem(QPainter& painter, const QRect& rect, int item, UINT 
     dis.hwndItem = control;
     dis.hDC = &dc;
     dis.rcItem = CRect{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-    const LRESULT drawn = Dispatch(control->parent, WM_DRAWITEM, static_cast<WPARAM>(control->id),
-                                   reinterpret_cast<LPARAM>(&dis));
+    const LRESULT drawn =
+        Dispatch(control->parent, WM_DRAWITEM, static_cast<WPARAM>(control->id), reinterpret_cast<LPARAM>(&dis));
     painter.restore();
     return drawn != 0;
 }

@@ -95,8 +95,8 @@ void StaticWidget::paintEvent(QPaintEvent*) {
 void StaticWidget::paintText(QPainter& painter, const QRect& area) {
     PainterDevice dc(&painter, handle()->font, FromQColor(palette().color(QPalette::WindowText)),
                      FromQColor(palette().color(QPalette::Window)));
-    const auto brush = reinterpret_cast<HBRUSH>(
-        Dispatch(handle()->parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(&dc), reinterpret_cast<LPARAM>(handle())));
+    const auto brush = reinterpret_cast<HBRUSH>(Dispatch(
+        handle()->parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(&dc), reinterpret_cast<LPARAM>(handle())));
     if (brush != nullptr && !brush->hollow) painter.fillRect(area, ToQColor(brush->colour));
 
     painter.setFont(QFont(dc.currentQFont(), painter.device()));
@@ -117,7 +117,8 @@ void StaticWidget::paintText(QPainter& painter, const QRect& area) {
         flags |= Qt::AlignLeft;
     }
     // One vertically centred line, or words wrapped from the top.
-    flags |= (handle()->style & SS_CENTERIMAGE) != 0 ? Qt::AlignVCenter | Qt::TextSingleLine : Qt::AlignTop | Qt::TextWordWrap;
+    flags |= (handle()->style & SS_CENTERIMAGE) != 0 ? Qt::AlignVCenter | Qt::TextSingleLine
+                                                     : Qt::AlignTop | Qt::TextWordWrap;
     painter.drawText(area, flags, m_text);
 }
 
@@ -262,9 +263,7 @@ using fw::detail::ToQt;
 // --- control wrappers ----------------------------------------------------------
 
 namespace {
-QComboBox* ComboOf(HWND window) {
-    return window != nullptr ? qobject_cast<QComboBox*>(window->widget) : nullptr;
-}
+QComboBox* ComboOf(HWND window) { return window != nullptr ? qobject_cast<QComboBox*>(window->widget) : nullptr; }
 }  // namespace
 
 int CComboBox::AddString(const char* text) {
@@ -305,4 +304,3 @@ int CComboBox::GetLBText(int index, CString& text) const {
     text = fw::detail::FromQt(combo->itemText(index));
     return text.GetLength();
 }
-

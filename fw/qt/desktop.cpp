@@ -119,9 +119,7 @@ public:
     }
     BOOL CloseClipboard() override { return TRUE; }
 
-    INT_PTR FileDialog(HWND owner, FileDialogRequest& request) override {
-        return detail::FileDialog(owner, request);
-    }
+    INT_PTR FileDialog(HWND owner, FileDialogRequest& request) override { return detail::FileDialog(owner, request); }
 };
 
 }  // namespace

@@ -4,9 +4,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFrame>
 #include <QDialog>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,7 +30,8 @@ namespace {
 // character height, as the dialog manager measures them.
 QSize BaseUnits(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return QSize((letters / 26 + 1) / 2, metrics.height());
 }
 
@@ -210,7 +211,8 @@ DialogWidget* Create(const DialogTemplate& dt, Window* owner) {
 
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (dt.style & WS_SYSMENU) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (owner == nullptr && (dt.style & WS_MINIMIZEBOX)) flags = (flags & ~Qt::Dialog) | Qt::Window | Qt::WindowMinimizeButtonHint;
+    if (owner == nullptr && (dt.style & WS_MINIMIZEBOX))
+        flags = (flags & ~Qt::Dialog) | Qt::Window | Qt::WindowMinimizeButtonHint;
     widget->setWindowFlags(flags);
     widget->setWindowTitle(ToQt(dt.caption ? dt.caption : ""));
 

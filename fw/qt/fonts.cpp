@@ -135,7 +135,6 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* logFont) {
     return TRUE;
 }
 
-
 BOOL CFont::DeleteObject() {
     if (m_hObject == nullptr) return FALSE;
     delete m_hObject;

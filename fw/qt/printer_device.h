@@ -30,7 +30,7 @@ protected:
 
 private:
     std::unique_ptr<Printer> m_printer;
-    QPainter m_printerPainter;     // ends before the printer goes
+    QPainter m_printerPainter;      // ends before the printer goes
     bool m_firstPageTaken = false;  // the page that starting the document opened
 };
 

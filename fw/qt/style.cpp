@@ -80,10 +80,9 @@ public:
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
         // Some icons differ from right to left (back and forward arrows); the
         // option's direction decides, or else the widget's or the application's.
-        const Qt::LayoutDirection direction =
-            option != nullptr   ? option->direction
-            : widget != nullptr ? widget->layoutDirection()
-                                : QGuiApplication::layoutDirection();
+        const Qt::LayoutDirection direction = option != nullptr   ? option->direction
+                                              : widget != nullptr ? widget->layoutDirection()
+                                                                  : QGuiApplication::layoutDirection();
         const bool mirrored = direction == Qt::RightToLeft;
         const int key = static_cast<int>(which) * 2 + (mirrored ? 1 : 0);
         const QMutexLocker lock(&m_iconsLock);

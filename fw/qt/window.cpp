@@ -209,8 +209,9 @@ void CWnd::SetWindowText(const char* text) {
     if (m_hWnd != nullptr) HolderOf(m_hWnd)->setWindowText(ToQt(text ? text : ""));
 }
 
-void CWnd::GetWindowText(CString& text) const { text = m_hWnd != nullptr ? CString(FromQt(HolderOf(m_hWnd)->windowText())) : CString(); }
-
+void CWnd::GetWindowText(CString& text) const {
+    text = m_hWnd != nullptr ? CString(FromQt(HolderOf(m_hWnd)->windowText())) : CString();
+}
 
 CWnd* CWnd::GetDlgItem(int nID) const {
     if (m_hWnd == nullptr) return nullptr;
@@ -220,7 +221,6 @@ CWnd* CWnd::GetDlgItem(int nID) const {
     }
     return nullptr;
 }
-
 
 DWORD CWnd::GetStyle() const { return m_hWnd != nullptr ? m_hWnd->style : 0; }
 CWnd* CWnd::GetParent() const { return m_hWnd != nullptr ? FromHandle(m_hWnd->parent) : nullptr; }
@@ -241,8 +241,8 @@ void CWnd::GetClientRect(CRect* rect) const {
 void CWnd::GetWindowRect(CRect* rect) const {
     if (m_hWnd == nullptr) return;
     const QPoint topLeft = m_hWnd->widget->mapToGlobal(QPoint(0, 0));
-    *rect = CRect{topLeft.x(), topLeft.y(), topLeft.x() + m_hWnd->widget->width(),
-                  topLeft.y() + m_hWnd->widget->height()};
+    *rect =
+        CRect{topLeft.x(), topLeft.y(), topLeft.x() + m_hWnd->widget->width(), topLeft.y() + m_hWnd->widget->height()};
 }
 
 CWnd* CWnd::SetFocus() {
@@ -256,4 +256,3 @@ CWnd* CWnd::GetFocus() {
     Window* window = focus != nullptr ? fw::detail::WindowOf(focus) : nullptr;
     return window != nullptr ? FromHandle(window) : nullptr;
 }
-

@@ -44,7 +44,7 @@ public:
     virtual std::string SelectedFilter() const = 0;
     // The patterns that its list of files applies now.
     virtual std::vector<std::string> ListedPatterns() const = 0;
-    virtual std::string FileName() const = 0;             // in the name field
+    virtual std::string FileName() const = 0;  // in the name field
     virtual std::string DefaultSuffix() const = 0;
     virtual bool ConfirmsOverwrite() const = 0;
     virtual bool IsSaveDialog() const = 0;

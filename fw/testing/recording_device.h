@@ -11,17 +11,31 @@ namespace fw {
 
 struct DeviceCall {
     enum class Op {
-        SaveDC, RestoreDC, SetBkColor, SetBkMode, SetTextColor, SelectFont, ExtTextOut, TextOut,
-        GetTextExtent, GetTextMetrics, DrawFocusRect, DrawIcon, FillSolidRect,
-        StartDoc, StartPage, EndPage, EndDoc,
+        SaveDC,
+        RestoreDC,
+        SetBkColor,
+        SetBkMode,
+        SetTextColor,
+        SelectFont,
+        ExtTextOut,
+        TextOut,
+        GetTextExtent,
+        GetTextMetrics,
+        DrawFocusRect,
+        DrawIcon,
+        FillSolidRect,
+        StartDoc,
+        StartPage,
+        EndPage,
+        EndDoc,
     };
     Op op = Op::SaveDC;
     int x = 0;
     int y = 0;
-    int value = 0;          // saved-state number, mode, options
+    int value = 0;  // saved-state number, mode, options
     COLORREF colour = 0;
     CRect rect;
-    std::string text;       // text drawn or measured; the document name
+    std::string text;  // text drawn or measured; the document name
     HFONT font = nullptr;
     // The state in force when the call was made.
     COLORREF textColour = 0;
@@ -37,10 +51,10 @@ public:
         int logPixelsY = 96;
         int horzRes = 800;
         int vertRes = 1000;
-        int charWidth = 8;          // every character measures this wide
+        int charWidth = 8;  // every character measures this wide
         int tmHeight = 16;
         int tmInternalLeading = 3;
-        int startDocResult = 1;     // <= 0: the document cannot begin
+        int startDocResult = 1;  // <= 0: the document cannot begin
         int endDocResult = 1;
     };
     explicit RecordingDevice(Settings settings);

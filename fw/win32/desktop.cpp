@@ -1,7 +1,7 @@
 // The real desktop: the system's message boxes, file and print dialogs,
 // shell and clipboard.
-#include "fw/app.h"
 #include "fw/desktop.h"
+#include "fw/app.h"
 #include "fw/file_dialog.h"
 #include "fw/win32/backend.h"
 #include "fw/win32/native_desktop.h"
@@ -57,7 +57,9 @@ public:
     }
 
     // A relative name is the shell's business: it looks in the current folder.
-    INT_PTR Open(const CString& file, int showCommand) override { return win32::OpenWithShell(file.View(), showCommand); }
+    INT_PTR Open(const CString& file, int showCommand) override {
+        return win32::OpenWithShell(file.View(), showCommand);
+    }
 
     BOOL OpenClipboard(HWND owner) override { return win32::OpenNativeClipboard(NativeWindow(owner)) ? TRUE : FALSE; }
     BOOL EmptyClipboard() override { return win32::EmptyNativeClipboard() ? TRUE : FALSE; }

@@ -150,7 +150,7 @@ bool DialogCreated(HWND__* native, void* creating) {
 
 void CDialog::MapDialogRect(CRect* rect) const {
     if (m_hWnd == nullptr || rect == nullptr) return;
-    const fw::win32::Rect r = fw::win32::MapDialogUnits(fw::detail::NativeWindow(m_hWnd),
-                                                        {rect->left, rect->top, rect->right, rect->bottom});
+    const fw::win32::Rect r =
+        fw::win32::MapDialogUnits(fw::detail::NativeWindow(m_hWnd), {rect->left, rect->top, rect->right, rect->bottom});
     *rect = CRect{r.left, r.top, r.right, r.bottom};
 }

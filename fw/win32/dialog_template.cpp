@@ -84,9 +84,9 @@ std::u16string Utf16FromWindows1252(std::string_view text) {
 std::vector<std::uint16_t> BuildDialogTemplate(const DialogTemplate& dialog, TemplateMenu menu) {
     if (dialog.controls.size() > std::numeric_limits<std::uint16_t>::max()) return {};
     Writer out;
-    out.Word(1);        // dlgVer
+    out.Word(1);         // dlgVer
     out.Word(kOrdinal);  // signature: the extended form
-    out.Dword(0);       // helpID
+    out.Dword(0);        // helpID
     out.Dword(dialog.exStyle);
     out.Dword(dialog.style);
     out.Word(static_cast<std::uint16_t>(dialog.controls.size()));

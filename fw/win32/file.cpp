@@ -86,14 +86,14 @@ private:
     std::uint32_t Reserve(std::int64_t size);
     void CloseOutput();
 
-    FileHandle m_target = nullptr;   // the file named; keeps other writers out
-    FileHandle m_output = nullptr;   // the replacement being written, if any
-    bool m_created = false;          // this open created the target: removed if unfinished
-    bool m_existing = false;         // an existing file on a disk: replaced or written in place
+    FileHandle m_target = nullptr;  // the file named; keeps other writers out
+    FileHandle m_output = nullptr;  // the replacement being written, if any
+    bool m_created = false;         // this open created the target: removed if unfinished
+    bool m_existing = false;        // an existing file on a disk: replaced or written in place
     std::int64_t m_previousSize = 0;
-    std::string m_pending;           // everything written, for a file written in place
-    std::u16string m_name;           // the target, in full
-    std::u16string m_temporary;      // the replacement's name
+    std::string m_pending;       // everything written, for a file written in place
+    std::u16string m_name;       // the target, in full
+    std::u16string m_temporary;  // the replacement's name
 };
 
 std::uint32_t OpenFile::Open(const std::u16string& name) {
@@ -103,7 +103,8 @@ std::uint32_t OpenFile::Open(const std::u16string& name) {
         error = Calls().create(Wide(m_name), true, 0, &m_target);
         m_created = error == 0;
         // A file made meanwhile.
-        if (error == kErrorFileExists || error == kErrorAlreadyExists) error = Calls().create(Wide(m_name), false, 0, &m_target);
+        if (error == kErrorFileExists || error == kErrorAlreadyExists)
+            error = Calls().create(Wide(m_name), false, 0, &m_target);
     }
     if (error != 0) return Fail(error);
 
@@ -266,8 +267,8 @@ BOOL CFile::Open(const CString& strFileName, UINT nOpenFlags, CFileException* pE
     auto file = std::make_unique<fw::detail::OpenFile>();
     if (const std::uint32_t error = file->Open(native); error != 0) return fail(error);
     m_file = std::move(file);
-    m_strFileName = spelling != nullptr ? strFileName
-                                        : CString(fw::win32::Windows1252FromUtf16(fw::detail::FullPathName(native)));
+    m_strFileName =
+        spelling != nullptr ? strFileName : CString(fw::win32::Windows1252FromUtf16(fw::detail::FullPathName(native)));
     return TRUE;
 }
 

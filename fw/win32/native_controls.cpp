@@ -26,7 +26,8 @@ bool ComboText(HWND combo, int index, std::string* text) {
     const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == CB_ERR) return false;
     std::u16string wide(static_cast<std::size_t>(length) + 1, u'\0');
-    const LRESULT copied = SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
+    const LRESULT copied =
+        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
     if (copied == CB_ERR) return false;
     wide.resize(static_cast<std::size_t>(copied));
     *text = Windows1252(wide);

@@ -35,10 +35,10 @@ struct FileChoice {
     };
     bool save = true;
     std::vector<Filter> filters;
-    int filterIndex = 1;         // counted from 1
+    int filterIndex = 1;           // counted from 1
     std::string defaultExtension;  // without its full stop
-    std::string fileName;        // the initial name
-    std::uint32_t flags = 0;     // OFN_ flags
+    std::string fileName;          // the initial name
+    std::uint32_t flags = 0;       // OFN_ flags
 };
 // Answers whether a file was chosen; then `path` is its full path, exactly
 // as the system spells it, and `filterIndex` the filter chosen last.

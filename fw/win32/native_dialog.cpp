@@ -21,8 +21,9 @@ bool IsFrameworkDialog(HWND window) {
 }  // namespace
 
 HWND CreateDialogWindow(const std::vector<std::uint16_t>& dialogTemplate, HWND owner, void* creating) {
-    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
-                                      owner, DialogProcedure, reinterpret_cast<LPARAM>(creating));
+    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                      reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()), owner,
+                                      DialogProcedure, reinterpret_cast<LPARAM>(creating));
 }
 
 void SetMenuBar(HWND window, const std::vector<MenuPopup>& popups) {

@@ -84,8 +84,7 @@ int LiveWindows() { return g_liveWindows; }
 
 const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
-std::intptr_t CallNativeDefault(detail::Window* window, unsigned message, std::uintptr_t wParam,
-                                std::intptr_t lParam) {
+std::intptr_t CallNativeDefault(detail::Window* window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
     return CallWindowProcW(reinterpret_cast<WNDPROC>(window->nativeProc), window->native, message, wParam, lParam);
 }
 
@@ -147,7 +146,8 @@ HWND FocusTo(HWND window) {
     // button taking it becomes the default one, which Enter runs.
     HWND parent = GetAncestor(window, GA_PARENT);
     const detail::Window* dialog = HeldBy(parent);
-    if ((GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0 && dialog != nullptr && dialog->kind == detail::Kind::Dialog) {
+    if ((GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0 && dialog != nullptr &&
+        dialog->kind == detail::Kind::Dialog) {
         HWND previous = GetFocus();
         SendMessageW(parent, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
         return previous;
@@ -163,8 +163,8 @@ std::uint32_t DialogFaceColour() { return GetSysColor(COLOR_3DFACE); }
 std::string ProgramName() {
     std::u16string path(MAX_PATH, u'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(path.data()),
-                                                static_cast<DWORD>(path.size()));
+        const DWORD length =
+            GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(path.data()), static_cast<DWORD>(path.size()));
         if (length == 0) return {};
         if (length < path.size()) {
             path.resize(length);

@@ -1,7 +1,7 @@
 // CPaintDC: painting a window while it answers WM_PAINT.
-#include "fw/wnd.h"
 #include "fw/win32/backend.h"
 #include "fw/win32/native_device.h"
+#include "fw/wnd.h"
 
 namespace {
 

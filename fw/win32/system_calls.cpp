@@ -51,7 +51,9 @@ std::uint32_t Replace(const wchar_t* replaced, const wchar_t* replacement, const
     return Result(ReplaceFileW(replaced, replacement, backup, 0, nullptr, nullptr));
 }
 
-std::uint32_t Move(const wchar_t* from, const wchar_t* to) { return Result(MoveFileExW(from, to, MOVEFILE_WRITE_THROUGH)); }
+std::uint32_t Move(const wchar_t* from, const wchar_t* to) {
+    return Result(MoveFileExW(from, to, MOVEFILE_WRITE_THROUGH));
+}
 std::uint32_t Remove(const wchar_t* path) { return Result(DeleteFileW(path)); }
 
 SystemCalls& InUse() {

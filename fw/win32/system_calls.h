@@ -13,8 +13,8 @@ namespace fw::detail {
 using FileHandle = void*;
 
 struct FileFacts {
-    bool disk = false;         // a file on a disk, not a device or pipe
-    std::uint32_t links = 0;   // names of the file
+    bool disk = false;        // a file on a disk, not a device or pipe
+    std::uint32_t links = 0;  // names of the file
     std::int64_t size = 0;
     std::uint32_t attributes = 0;  // FILE_ATTRIBUTE_ bits
 };
@@ -43,13 +43,13 @@ struct SystemCalls {
 };
 
 // The system's error codes that the file code acts on.
-inline constexpr std::uint32_t kErrorFileNotFound = 2;          // ERROR_FILE_NOT_FOUND
-inline constexpr std::uint32_t kErrorInvalidHandle = 6;         // ERROR_INVALID_HANDLE
-inline constexpr std::uint32_t kErrorWriteFault = 29;           // ERROR_WRITE_FAULT
-inline constexpr std::uint32_t kErrorFileExists = 80;           // ERROR_FILE_EXISTS
-inline constexpr std::uint32_t kErrorInvalidParameter = 87;     // ERROR_INVALID_PARAMETER
-inline constexpr std::uint32_t kErrorAlreadyExists = 183;       // ERROR_ALREADY_EXISTS
-inline constexpr std::uint32_t kErrorReplacedRenamed = 1177;    // ERROR_UNABLE_TO_MOVE_REPLACEMENT_2
+inline constexpr std::uint32_t kErrorFileNotFound = 2;        // ERROR_FILE_NOT_FOUND
+inline constexpr std::uint32_t kErrorInvalidHandle = 6;       // ERROR_INVALID_HANDLE
+inline constexpr std::uint32_t kErrorWriteFault = 29;         // ERROR_WRITE_FAULT
+inline constexpr std::uint32_t kErrorFileExists = 80;         // ERROR_FILE_EXISTS
+inline constexpr std::uint32_t kErrorInvalidParameter = 87;   // ERROR_INVALID_PARAMETER
+inline constexpr std::uint32_t kErrorAlreadyExists = 183;     // ERROR_ALREADY_EXISTS
+inline constexpr std::uint32_t kErrorReplacedRenamed = 1177;  // ERROR_UNABLE_TO_MOVE_REPLACEMENT_2
 
 // The calls in use.
 SystemCalls& Calls();

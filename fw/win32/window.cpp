@@ -1,11 +1,11 @@
 // The framework's windows over native ones: native messages turned into the
 // framework's (handles, devices, fonts and structures), delivery to the
 // attached object, default handling, and the window operations of CWnd.
+#include "fw/win32/window.h"
 #include "fw/diagnostics.h"
 #include "fw/exception.h"
 #include "fw/gdi.h"
 #include "fw/internal.h"
-#include "fw/win32/window.h"
 #include "fw/wnd.h"
 
 namespace fw::detail {
@@ -280,7 +280,8 @@ std::intptr_t Receive(Window* window, unsigned message, std::uintptr_t wParam, s
         // request: it is given the selected one, so that both systems show
         // the same.
         if (Window* control = reinterpret_cast<Window*>(current.lParam)) {
-            CallNativeDefault(control, WM_SETFONT, reinterpret_cast<WPARAM>(detail::NativeFont(device->GetCurrentFont())), FALSE);
+            CallNativeDefault(control, WM_SETFONT,
+                              reinterpret_cast<WPARAM>(detail::NativeFont(device->GetCurrentFont())), FALSE);
         }
     }
     detail::g_native = const_cast<NativeMessage*>(current.previous);

@@ -31,16 +31,16 @@ struct Window {
     HWND__* native = nullptr;
     std::intptr_t nativeProc = 0;  // the window procedure before ours
     Kind kind = Kind::Other;
-    CWnd* attached = nullptr;      // the object that receives its messages
-    CWnd* temporary = nullptr;     // a wrapper of its own, owned
-    FontObject* font = nullptr;    // as set through WM_SETFONT
+    CWnd* attached = nullptr;    // the object that receives its messages
+    CWnd* temporary = nullptr;   // a wrapper of its own, owned
+    FontObject* font = nullptr;  // as set through WM_SETFONT
     bool fontSet = false;
-    IconObject* icons[2] = {};     // small, big
+    IconObject* icons[2] = {};       // small, big
     CursorObject* cursor = nullptr;  // as last set while it answered WM_SETCURSOR
-    CFont* ownFont = nullptr;      // a dialog's copy of its template's font, owned
-    int modalDisabled = 0;         // modal windows open over it
+    CFont* ownFont = nullptr;        // a dialog's copy of its template's font, owned
+    int modalDisabled = 0;           // modal windows open over it
     bool inModalRun = false;
-    bool modalEnded = false;       // EndDialog has ended its modal run
+    bool modalEnded = false;  // EndDialog has ended its modal run
     int modalResult = -1;
 };
 
@@ -94,8 +94,7 @@ struct Rect {
 // --- native side (files with the Windows headers) -------------------------
 
 // The window procedure before ours, for a message the framework leaves to it.
-std::intptr_t CallNativeDefault(detail::Window* window, unsigned message, std::uintptr_t wParam,
-                                std::intptr_t lParam);
+std::intptr_t CallNativeDefault(detail::Window* window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
 std::intptr_t SendNative(HWND__* window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
 bool PostNative(HWND__* window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
 void DestroyNative(HWND__* window);

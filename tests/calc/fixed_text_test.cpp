@@ -30,24 +30,24 @@ TEST(FixedText, EdgeCasesAsTheLibraryWritesThem) {
     };
     const Case cases[] = {
         {0.0, 2, "0.00"},
-        {-0.0, 2, "-0.00"},          // the sign of zero is kept
-        {-0.001, 2, "-0.00"},        // and of what rounds to zero
-        {0.125, 2, "0.12"},          // halfway: to the even digit
+        {-0.0, 2, "-0.00"},    // the sign of zero is kept
+        {-0.001, 2, "-0.00"},  // and of what rounds to zero
+        {0.125, 2, "0.12"},    // halfway: to the even digit
         {0.375, 2, "0.38"},
         {2.5, 0, "2"},
         {3.5, 0, "4"},
         {0.0625, 3, "0.062"},
-        {0.05f, 2, "0.05"},          // 0.0500000007450580596923828125, from a float field
-        {0.15, 1, "0.1"},            // 0.1499999999999999944...
-        {1.005, 2, "1.00"},          // 1.00499999999999989...
-        {999.9995, 3, "1000.000"},   // 999.99950000000001...: up, one digit more
+        {0.05f, 2, "0.05"},         // 0.0500000007450580596923828125, from a float field
+        {0.15, 1, "0.1"},           // 0.1499999999999999944...
+        {1.005, 2, "1.00"},         // 1.00499999999999989...
+        {999.9995, 3, "1000.000"},  // 999.99950000000001...: up, one digit more
         {std::numeric_limits<double>::denorm_min(), 3, "0.000"},
         {9007199254740993.0, 1, "9007199254740992.0"},
         {1e20, 3, "100000000000000000000.000"},  // beyond whole numbers of 64 bits
         {std::numeric_limits<double>::max(), 0, nullptr},
         {std::numeric_limits<double>::infinity(), 2, "inf"},
         {-std::numeric_limits<double>::infinity(), 2, "-inf"},
-        {12.3456, 5, "12.34560"},    // more decimals than worked out in whole numbers
+        {12.3456, 5, "12.34560"},  // more decimals than worked out in whole numbers
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.value) + " with " + std::to_string(c.decimals));

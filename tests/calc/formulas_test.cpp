@@ -35,9 +35,7 @@ TEST(Formulas, WorkedExamplesMatchBitForBit) {
     }
 }
 
-TEST(Formulas, AlScaleIsSinglePrecision) {
-    EXPECT_EQ(static_cast<double>(calc::kAlScale), 9.999999747378752e-05);
-}
+TEST(Formulas, AlScaleIsSinglePrecision) { EXPECT_EQ(static_cast<double>(calc::kAlScale), 9.999999747378752e-05); }
 
 TEST(Formulas, TurnsAreTruncatedNotRounded) {
     struct Row {

@@ -53,11 +53,16 @@ TEST(Catalogue, CoreListsHoldTheirCoresInStoredOrder) {
         std::string_view last;
     };
     const Row rows[] = {
-        {"mix 0", 0, 13, "T-130-0  ", "T-12-0   "},     {"mix 1", 1, 16, "T-200-1  ", "T-12-1   "},
-        {"mix 2", 2, 24, "T-520-2  ", "T-12-2   "},     {"mix 3", 3, 17, "T-225-3  ", "T-16-3   "},
-        {"mix 6", 4, 19, "T-225A-6 ", "T-12-6   "},     {"mix 7", 5, 4, "T-68-7   ", "T-25-7   "},
-        {"mix 10", 6, 11, "T-94-10  ", "T-12-10  "},    {"mix 12", 7, 11, "T-94-12  ", "T-12-12  "},
-        {"mix 15", 8, 14, "T-157-15 ", "T-12-15  "},    {"mix 17 runs upwards", 9, 11, "T-12-17  ", "T-94-17  "},
+        {"mix 0", 0, 13, "T-130-0  ", "T-12-0   "},
+        {"mix 1", 1, 16, "T-200-1  ", "T-12-1   "},
+        {"mix 2", 2, 24, "T-520-2  ", "T-12-2   "},
+        {"mix 3", 3, 17, "T-225-3  ", "T-16-3   "},
+        {"mix 6", 4, 19, "T-225A-6 ", "T-12-6   "},
+        {"mix 7", 5, 4, "T-68-7   ", "T-25-7   "},
+        {"mix 10", 6, 11, "T-94-10  ", "T-12-10  "},
+        {"mix 12", 7, 11, "T-94-12  ", "T-12-12  "},
+        {"mix 15", 8, 14, "T-157-15 ", "T-12-15  "},
+        {"mix 17 runs upwards", 9, 11, "T-12-17  ", "T-94-17  "},
         {"mix 26 runs upwards", 10, 20, "T-30-26  ", "T-520-26 "},
     };
     std::size_t total = 0;
@@ -149,9 +154,12 @@ TEST(Catalogue, ColourPairs) {
         catalogue::Colour second;
     };
     const Row rows[] = {
-        {"mix 0 brown", 0, 0x000080, 0x000080}, {"mix 3 two greys", 3, 0x606060, 0x646464},
-        {"mix 10 black", 6, 0x000000, 0x000000}, {"mix 12 green and white", 7, 0x008000, 0xFFFFFF},
-        {"mix 17 blue and yellow", 9, 0xFF0000, 0x00FFFF}, {"mix 26 yellow and white", 10, 0x00FFFF, 0xFFFFFF},
+        {"mix 0 brown", 0, 0x000080, 0x000080},
+        {"mix 3 two greys", 3, 0x606060, 0x646464},
+        {"mix 10 black", 6, 0x000000, 0x000000},
+        {"mix 12 green and white", 7, 0x008000, 0xFFFFFF},
+        {"mix 17 blue and yellow", 9, 0xFF0000, 0x00FFFF},
+        {"mix 26 yellow and white", 10, 0x00FFFF, 0xFFFFFF},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -55,18 +55,16 @@ TEST(ToolkitFileDialog, ChoosesANameOutsideTheCodePageAsItIs) {
     namespace fs = std::filesystem;
     std::string pattern = (fs::temp_directory_path() / "kalvex-dialog-XXXXXX").string();
     const fs::path base = mkdtemp(pattern.data());
-    const std::unique_ptr<const fs::path, void (*)(const fs::path*)> removed(&base, [](const fs::path* p) {
-        fs::remove_all(*p);
-    });
+    const std::unique_ptr<const fs::path, void (*)(const fs::path*)> removed(
+        &base, [](const fs::path* p) { fs::remove_all(*p); });
     const std::string greek = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1";  // Ellada
     const fs::path folder = base / greek;
     fs::create_directory(folder);
     fs::create_directory(base / "??????");
     std::ofstream(base / "??????" / "??????.txt") << "untouched";
 
-    fw::testing::WhenFileDialog([&](fw::testing::FileDialogControl& dialog) {
-        dialog.Accept((folder / (greek + ".txt")).string());
-    });
+    fw::testing::WhenFileDialog(
+        [&](fw::testing::FileDialogControl& dialog) { dialog.Accept((folder / (greek + ".txt")).string()); });
     CFileDialog dialog(FALSE, ".TXT", "Kalvex", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter);
     ASSERT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.GetPathName(), (base / "??????" / "??????.txt").string());

@@ -170,10 +170,12 @@ TEST(FileNames, ConvertBetweenTheCodePageAndUtf8) {
     // Characters without a byte, one '?' each; bytes that are not UTF-8 too.
     const std::pair<std::string, std::string> shown[] = {
         {"\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1.txt", "??????.txt"},  // Greek
-        {"\xD0\x94\xD0\xBE\xD0\xBA", "???"},                                      // Cyrillic
-        {"\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", "???"},                          // CJK
-        {"rep\xF0\x9F\x98\x80.txt", "rep?.txt"},                                   // emoji
-        {"a\xFF" "b\xC3", "a?b?"},
+        {"\xD0\x94\xD0\xBE\xD0\xBA", "???"},                                     // Cyrillic
+        {"\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", "???"},                         // CJK
+        {"rep\xF0\x9F\x98\x80.txt", "rep?.txt"},                                 // emoji
+        {"a\xFF"
+         "b\xC3",
+         "a?b?"},
         {"\xC0\xAF\xED\xA0\x80", "?????"},  // an overlong '/', a surrogate
     };
     for (const auto& [native, program] : shown) EXPECT_EQ(fw::detail::FromNativeFileName(native), program);

@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "fw/gdi.h"
-#include "fw/testing/recording_device.h"
 #include "fw/testing.h"
+#include "fw/testing/recording_device.h"
 
 using fw::testing::Image;
 
@@ -59,10 +59,10 @@ TEST(PainterDevice, DrawsWhatTheCallsAskFor) {
              EXPECT_GT(Count(image, CRect{10, 10, 40, 30}, kRed), 0);
              EXPECT_EQ(Count(image, outside, kRed), Count(image, CRect{10, 10, 40, 30}, kRed));
          }},
-        {"the focus rectangle dots the border and leaves the inside alone",
-         [](CDC& dc) { dc.DrawFocusRect(&kBox); },
+        {"the focus rectangle dots the border and leaves the inside alone", [](CDC& dc) { dc.DrawFocusRect(&kBox); },
          [&](const Image& image) {
-             for (int x = kBox.left; x + 1 < kBox.right; ++x) EXPECT_NE(image.At(x, kBox.top), image.At(x + 1, kBox.top));
+             for (int x = kBox.left; x + 1 < kBox.right; ++x)
+                 EXPECT_NE(image.At(x, kBox.top), image.At(x + 1, kBox.top));
              EXPECT_EQ(Count(image, CRect{11, 11, 29, 19}, kWhite), 18 * 8);
              EXPECT_EQ(Count(image, outside, kWhite) + Count(image, kBox, 0x000000), 40 * 30);
          }},
@@ -106,7 +106,8 @@ TEST(PainterDevice, KeepsItsStateAsTheRecordingDeviceDoes) {
         {"set background", [](CDC& dc) { return static_cast<int>(dc.SetBkColor(kGreen)); }},
         {"transparent", [](CDC& dc) { return dc.SetBkMode(TRANSPARENT); }},
         {"select a font", [&](CDC& dc) { return dc.SelectObject(&font) == nullptr ? 0 : 1; }},
-        {"selecting no font changes nothing", [](CDC& dc) { return dc.SelectObject(static_cast<HFONT>(nullptr)) == nullptr ? 0 : 1; }},
+        {"selecting no font changes nothing",
+         [](CDC& dc) { return dc.SelectObject(static_cast<HFONT>(nullptr)) == nullptr ? 0 : 1; }},
         {"save again", [](CDC& dc) { return dc.SaveDC(); }},
         {"set text colour again", [](CDC& dc) { return static_cast<int>(dc.SetTextColor(kBlue)); }},
         {"restore the last", [](CDC& dc) { return dc.RestoreDC(-1); }},

@@ -27,8 +27,15 @@ TEST(Xpm, ProgramPictures) {
         std::vector<std::tuple<int, int, fw::Argb>> pixels;
     };
     const Row rows[] = {
-        {"toroid", kToroidIcon, 9, {{0, 0, fw::kTransparent}, {12, 1, 0xFF000000}, {12, 2, 0xFFD8D8D8},
-                                     {16, 16, fw::kTransparent}, {10, 3, 0xFFFFFFFF}, {31, 31, fw::kTransparent}}},
+        {"toroid",
+         kToroidIcon,
+         9,
+         {{0, 0, fw::kTransparent},
+          {12, 1, 0xFF000000},
+          {12, 2, 0xFFD8D8D8},
+          {16, 16, fw::kTransparent},
+          {10, 3, 0xFFFFFFFF},
+          {31, 31, fw::kTransparent}}},
         {"emblem", kEmblemIcon, 6, {{0, 0, fw::kTransparent}, {14, 0, 0xFF102070}}},
         {"hand", kHandCursor, 2, {{5, 0, 0xFF000000}, {4, 0, fw::kTransparent}}},
     };
@@ -84,25 +91,25 @@ TEST(Xpm, TwoCharactersPerPixel) {
 
 TEST(Xpm, MalformedGivesNothing) {
     const Xpm rows[] = {
-        Xpm{"1 1 1", "x c #000000", "x"},                     // header too short
-        Xpm{"1 1 1 1 0", "x c #000000", "x"},                 // five words
-        Xpm{"0 1 1 1", "x c #000000", ""},                    // no width
-        Xpm{"2000 1 1 1", "x c #000000", "x"},                // beyond any icon
-        Xpm{"1 1 1 0", "x c #000000", "x"},                   // no characters per pixel
-        Xpm{"1 1 0 1", "x"},                                  // no colours
-        Xpm{"a 1 1 1", "x c #000000", "x"},                   // not a number
-        Xpm{"-1 1 1 1", "x c #000000", "x"},                  // negative
-        Xpm{"1 1 1 1", "x c #00000", "x"},                    // five digits
-        Xpm{"1 1 1 1", "x c #GG0000", "x"},                   // not hexadecimal
-        Xpm{"1 1 1 1", "x c red", "x"},                       // a name not known
-        Xpm{"1 1 1 1", "x q #000000", "x"},                   // not a key
-        Xpm{"1 1 1 1", "x c", "x"},                           // key without colour
-        Xpm{"1 1 2 1", "x c #000000", "x c #FFFFFF", "x"},    // one key twice
-        Xpm{"1 1 1 1", "x c #000000", "y"},                   // a pixel of no colour
-        Xpm{"2 1 1 1", "x c #000000", "x"},                   // row too short
-        Xpm{"1 1 1 1", "x c #000000", "xx"},                  // row too long
-        Xpm{"1 2 1 1", "x c #000000", "x"},                   // a row missing
-        Xpm{"1 1 1 2", "x c #000000", "xx"},                  // colour key shorter than a pixel
+        Xpm{"1 1 1", "x c #000000", "x"},                   // header too short
+        Xpm{"1 1 1 1 0", "x c #000000", "x"},               // five words
+        Xpm{"0 1 1 1", "x c #000000", ""},                  // no width
+        Xpm{"2000 1 1 1", "x c #000000", "x"},              // beyond any icon
+        Xpm{"1 1 1 0", "x c #000000", "x"},                 // no characters per pixel
+        Xpm{"1 1 0 1", "x"},                                // no colours
+        Xpm{"a 1 1 1", "x c #000000", "x"},                 // not a number
+        Xpm{"-1 1 1 1", "x c #000000", "x"},                // negative
+        Xpm{"1 1 1 1", "x c #00000", "x"},                  // five digits
+        Xpm{"1 1 1 1", "x c #GG0000", "x"},                 // not hexadecimal
+        Xpm{"1 1 1 1", "x c red", "x"},                     // a name not known
+        Xpm{"1 1 1 1", "x q #000000", "x"},                 // not a key
+        Xpm{"1 1 1 1", "x c", "x"},                         // key without colour
+        Xpm{"1 1 2 1", "x c #000000", "x c #FFFFFF", "x"},  // one key twice
+        Xpm{"1 1 1 1", "x c #000000", "y"},                 // a pixel of no colour
+        Xpm{"2 1 1 1", "x c #000000", "x"},                 // row too short
+        Xpm{"1 1 1 1", "x c #000000", "xx"},                // row too long
+        Xpm{"1 2 1 1", "x c #000000", "x"},                 // a row missing
+        Xpm{"1 1 1 2", "x c #000000", "xx"},                // colour key shorter than a pixel
     };
     for (const Xpm& xpm : rows) {
         SCOPED_TRACE(xpm.lines[0]);

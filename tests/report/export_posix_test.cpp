@@ -156,14 +156,14 @@ constexpr auto kReadWrite = fs::perms::owner_read | fs::perms::owner_write;
 TEST(ReportExportPosix, ReplacingKeepsThePermissions) {
     struct Case {
         const char* name;
-        bool workedExample;       // otherwise every field empty, no core selected
-        const char* previous;     // content of an existing file, or nullptr
-        fs::perms mode;           // of the existing file
+        bool workedExample;    // otherwise every field empty, no core selected
+        const char* previous;  // content of an existing file, or nullptr
+        fs::perms mode;        // of the existing file
         std::size_t bytes;
     };
     const Case cases[] = {
-        {"keeps the replaced file's permissions", false, "old", fs::perms::owner_read | fs::perms::owner_write |
-                                                                    fs::perms::group_read, 279},
+        {"keeps the replaced file's permissions", false, "old",
+         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read, 279},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -203,27 +203,56 @@ TEST(ReportExportPosix, FailuresAreReportedAndLeaveNoPartialReport) {
         const char* name;
         std::function<fs::path(const TempFolder&)> target;
         bool unprivileged;
-        rlim_t sizeLimit;         // 0: none
-        const char* text;         // %1 is the path
+        rlim_t sizeLimit;  // 0: none
+        const char* text;  // %1 is the path
         UINT icon;
         std::optional<std::string> content;  // of the target afterwards
         std::vector<std::string> names;      // in the folder afterwards
     };
     const auto previous = [](const TempFolder& f) { return f.Make("Kalvex.TXT", "previous", kReadWrite); };
     const Case cases[] = {
-        {"read-only file", [](const TempFolder& f) { return f.Make("Kalvex.TXT", "previous", fs::perms::owner_read); },
-         true, 0, "Access to %1 was denied.", MB_ICONEXCLAMATION, "previous", {"Kalvex.TXT"}},
+        {"read-only file",
+         [](const TempFolder& f) { return f.Make("Kalvex.TXT", "previous", fs::perms::owner_read); },
+         true,
+         0,
+         "Access to %1 was denied.",
+         MB_ICONEXCLAMATION,
+         "previous",
+         {"Kalvex.TXT"}},
         {"read-only folder",
          [](const TempFolder& f) {
              return f.Make("locked", nullptr, fs::perms::owner_read | fs::perms::owner_exec) / "Kalvex.TXT";
          },
-         true, 0, "Access to %1 was denied.", MB_ICONEXCLAMATION, std::nullopt, {"locked"}},
-        {"a full device", [](const TempFolder&) { return fs::path("/dev/full"); }, false, 0,
-         "Disk full while accessing %1.", MB_ICONSTOP, std::nullopt, {}},
-        {"writing fails over a previous file", previous, false, 100, "Disk full while accessing %1.", MB_ICONSTOP,
-         "previous", {"Kalvex.TXT"}},
-        {"writing fails on a new file", [](const TempFolder& f) { return f.Path() / "Kalvex.TXT"; }, false, 100,
-         "Disk full while accessing %1.", MB_ICONSTOP, std::nullopt, {}},
+         true,
+         0,
+         "Access to %1 was denied.",
+         MB_ICONEXCLAMATION,
+         std::nullopt,
+         {"locked"}},
+        {"a full device",
+         [](const TempFolder&) { return fs::path("/dev/full"); },
+         false,
+         0,
+         "Disk full while accessing %1.",
+         MB_ICONSTOP,
+         std::nullopt,
+         {}},
+        {"writing fails over a previous file",
+         previous,
+         false,
+         100,
+         "Disk full while accessing %1.",
+         MB_ICONSTOP,
+         "previous",
+         {"Kalvex.TXT"}},
+        {"writing fails on a new file",
+         [](const TempFolder& f) { return f.Path() / "Kalvex.TXT"; },
+         false,
+         100,
+         "Disk full while accessing %1.",
+         MB_ICONSTOP,
+         std::nullopt,
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -363,8 +392,8 @@ TEST(ReportExportPosix, ReplacingKeepsTheAclAndAttributes) {
         fw::testing::FakeDesktop desktop;
         fw::testing::ScopedDesktop scoped(desktop);
         TempFolder folder;
-        const fs::path path = folder.Make("Kalvex.TXT", "old", fs::perms::owner_read | fs::perms::owner_write |
-                                                                  fs::perms::group_read);
+        const fs::path path =
+            folder.Make("Kalvex.TXT", "old", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
         if (c.onFile != nullptr && !Output(std::string("setfacl ") + c.onFile + " " + Quoted(path))) {
             GTEST_SKIP() << "the temporary folder's file system keeps no ACL";
         }

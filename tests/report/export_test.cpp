@@ -60,11 +60,13 @@ TEST(ReportExport, WritesTheReportWithCrLfAndSaysWhere) {
     const Case cases[] = {
         {"worked example, new file", true, nullptr, 317},
         {"empty fields, new file", false, nullptr, 279},
-        {"replaces a longer file", true, "0123456789012345678901234567890123456789\n" "more than the report "
-                                         "holds, repeated to be sure: 0123456789012345678901234567890123456789"
-                                         "0123456789012345678901234567890123456789012345678901234567890123456789"
-                                         "0123456789012345678901234567890123456789012345678901234567890123456789"
-                                         "0123456789012345678901234567890123456789012345678901234567890123456789",
+        {"replaces a longer file", true,
+         "0123456789012345678901234567890123456789\n"
+         "more than the report "
+         "holds, repeated to be sure: 0123456789012345678901234567890123456789"
+         "0123456789012345678901234567890123456789012345678901234567890123456789"
+         "0123456789012345678901234567890123456789012345678901234567890123456789"
+         "0123456789012345678901234567890123456789012345678901234567890123456789",
          317},
     };
     for (const Case& c : cases) {
@@ -103,18 +105,21 @@ TEST(ReportExport, FailuresAreReportedAndLeaveNoFile) {
     struct Case {
         const char* name;
         std::function<fs::path(const ExportFolder&)> target;
-        const char* text;  // %1 is the path
+        const char* text;                // %1 is the path
         std::vector<std::string> names;  // in the folder afterwards
     };
     const Case cases[] = {
-        {"missing folder", [](const ExportFolder& f) { return f.Path() / "missing" / "Kalvex.TXT"; },
-         "%1 contains an invalid path.", {}},
+        {"missing folder",
+         [](const ExportFolder& f) { return f.Path() / "missing" / "Kalvex.TXT"; },
+         "%1 contains an invalid path.",
+         {}},
         {"a folder as the target",
          [](const ExportFolder& f) {
              fs::create_directory(f.Path() / "Kalvex.TXT");
              return f.Path() / "Kalvex.TXT";
          },
-         "Access to %1 was denied.", {"Kalvex.TXT"}},
+         "Access to %1 was denied.",
+         {"Kalvex.TXT"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -148,16 +153,25 @@ TEST(ReportExport, NamesOutsideTheCodePageAreWrittenAsChosen) {
         const char* name;
         std::u8string folder;  // empty for the temporary folder itself
         std::u8string file;
-        std::string shown;     // the path below the temporary folder, as the box shows it
-        bool replaces;         // a file of that name is there
+        std::string shown;  // the path below the temporary folder, as the box shows it
+        bool replaces;      // a file of that name is there
     };
     const Case cases[] = {
         {"Greek name over an existing file", u8"", greek + u8".txt", "??????.txt", true},
-        {"Cyrillic folder", u8"\u0414\u043E\u043A\u0443\u043C\u0435\u043D\u0442\u044B", u8"\u043E\u0442\u0447\u0451\u0442.txt",
-         "?????????" "/?????.txt", false},
-        {"Japanese folder and name", u8"\u65E5\u672C\u8A9E", u8"\u5831\u544A.txt", "???" "/??.txt", false},
+        {"Cyrillic folder", u8"\u0414\u043E\u043A\u0443\u043C\u0435\u043D\u0442\u044B",
+         u8"\u043E\u0442\u0447\u0451\u0442.txt",
+         "?????????"
+         "/?????.txt",
+         false},
+        {"Japanese folder and name", u8"\u65E5\u672C\u8A9E", u8"\u5831\u544A.txt",
+         "???"
+         "/??.txt",
+         false},
         {"emoji", u8"", u8"rep\U0001F600.txt", "rep?.txt", false},
-        {"Greek folder, a name of the code page", greek, u8"Kalvex \u00B5H.TXT", "??????" "/Kalvex \xB5H.TXT", true},
+        {"Greek folder, a name of the code page", greek, u8"Kalvex \u00B5H.TXT",
+         "??????"
+         "/Kalvex \xB5H.TXT",
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -44,11 +44,11 @@ bool ReadOnlyHonoured() {
 TEST(ReportExportWin32, FailuresAreReportedAndLeaveTheOldFile) {
     struct Case {
         const char* name;
-        const char* previous;  // the target's content before, or nullptr
+        const char* previous;      // the target's content before, or nullptr
         std::uint32_t attributes;  // given to the target, 0 for none
-        bool heldOpen;         // by another program, writing it
-        bool diskFull;         // every write fails
-        const char* text;      // %1 is the path
+        bool heldOpen;             // by another program, writing it
+        bool diskFull;             // every write fails
+        const char* text;          // %1 is the path
         UINT icon;
     };
     const Case cases[] = {
@@ -91,8 +91,8 @@ TEST(ReportExportWin32, FailuresAreReportedAndLeaveTheOldFile) {
         });
         other.reset();
         EXPECT_EQ(ReadFile(path), c.previous != nullptr ? std::optional<std::string>(c.previous) : std::nullopt);
-        EXPECT_EQ(folder.Names(), c.previous != nullptr ? std::vector<std::string>{"Kalvex.TXT"}
-                                                        : std::vector<std::string>{});
+        EXPECT_EQ(folder.Names(),
+                  c.previous != nullptr ? std::vector<std::string>{"Kalvex.TXT"} : std::vector<std::string>{});
         kalvex_test::SetAttributes(path, kalvex_test::kArchive);
     }
 }

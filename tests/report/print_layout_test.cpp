@@ -113,10 +113,14 @@ TEST(Printing, BreaksThePageWhenALineWouldStartBelowTheLimit) {
     };
     // 200 dots per inch: top and left margin 100.
     const Row rows[] = {
-        {"a line at 900 of 1000 stays, the next starts a page", Printer(200, 1000, 80, 20),
-         "[ttttttttt][t]", {100, 200, 300, 400, 500, 600, 700, 800, 900, 100}},
-        {"the empty last piece at 901 opens a page of its own", Printer(200, 1000, 80, 9),
-         "[ttttttttt][t]", {100, 189, 278, 367, 456, 545, 634, 723, 812, 100}},
+        {"a line at 900 of 1000 stays, the next starts a page",
+         Printer(200, 1000, 80, 20),
+         "[ttttttttt][t]",
+         {100, 200, 300, 400, 500, 600, 700, 800, 900, 100}},
+        {"the empty last piece at 901 opens a page of its own",
+         Printer(200, 1000, 80, 9),
+         "[ttttttttt][t]",
+         {100, 189, 278, 367, 456, 545, 634, 723, 812, 100}},
         {"a page shorter than its top margin holds one line", Printer(200, 50, 80, 20),
          "[t][t][t][t][t][t][t][t][t][t]", std::vector<int>(10, 100)},
     };
@@ -125,7 +129,8 @@ TEST(Printing, BreaksThePageWhenALineWouldStartBelowTheLimit) {
         const auto out = PrintOnRecorder(row.printer);
         EXPECT_EQ(PageShape(out.calls), row.shape);
         EXPECT_EQ(TextTops(out.calls), row.tops);
-        auto texts = out.calls | std::views::filter([](const DeviceCall& c) { return c.op == DeviceCall::Op::TextOut; });
+        auto texts =
+            out.calls | std::views::filter([](const DeviceCall& c) { return c.op == DeviceCall::Op::TextOut; });
         EXPECT_TRUE(std::ranges::all_of(texts, [](const DeviceCall& c) { return c.x == 100; }));
         EXPECT_EQ(texts.back().text, "");
     }

@@ -35,7 +35,8 @@ std::vector<std::vector<std::vector<Word>>> PagesOf(const std::string& pdf) {
     content << std::ifstream(html).rdbuf();
     std::filesystem::remove(html);
 
-    static const std::regex tag(R"rx(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">([^<]*)</word>)rx");
+    static const std::regex tag(
+        R"rx(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">([^<]*)</word>)rx");
     std::vector<std::map<long, std::vector<Word>>> pages;
     const std::string text = content.str();
     for (std::sregex_iterator it(text.begin(), text.end(), tag), end; it != end; ++it) {

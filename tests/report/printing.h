@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "fw/testing/recording_device.h"
 #include "fw/testing.h"
+#include "fw/testing/recording_device.h"
 #include "tests/ui/main_window.h"
 
 namespace kalvex_test {

@@ -51,9 +51,7 @@ void FillWorkedExample(CCoilDialog& dialog) {
     for (int button : {IDC_CALC_L, IDC_CALC_F, IDC_CALC_X}) fw::testing::Click(kalvex_test::Item(dialog, button));
 }
 
-void EmptyForm(CCoilDialog& dialog) {
-    static_cast<CComboBox*>(dialog.GetDlgItem(IDC_CORE))->SetCurSel(-1);
-}
+void EmptyForm(CCoilDialog& dialog) { static_cast<CComboBox*>(dialog.GetDlgItem(IDC_CORE))->SetCurSel(-1); }
 
 std::optional<std::string> Read(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -74,15 +72,17 @@ TEST(SavedReport, IsWrittenByteForByte) {
     const Case cases[] = {
         {"the worked example", FillWorkedExample, nullptr, &kWorkedExample, 317},
         {"every field empty", EmptyForm, nullptr, &kEmpty, 279},
-        {"the worked example over a longer file", FillWorkedExample, "an older, longer report\n" "0123456789\n"
-                                                                     "0123456789012345678901234567890123456789"
-                                                                     "0123456789012345678901234567890123456789"
-                                                                     "0123456789012345678901234567890123456789"
-                                                                     "0123456789012345678901234567890123456789"
-                                                                     "0123456789012345678901234567890123456789"
-                                                                     "0123456789012345678901234567890123456789"
-                                                                     "0123456789012345678901234567890123456789"
-                                                                     "0123456789012345678901234567890123456789",
+        {"the worked example over a longer file", FillWorkedExample,
+         "an older, longer report\n"
+         "0123456789\n"
+         "0123456789012345678901234567890123456789"
+         "0123456789012345678901234567890123456789"
+         "0123456789012345678901234567890123456789"
+         "0123456789012345678901234567890123456789"
+         "0123456789012345678901234567890123456789"
+         "0123456789012345678901234567890123456789"
+         "0123456789012345678901234567890123456789"
+         "0123456789012345678901234567890123456789",
          &kWorkedExample, 317},
     };
     for (const Case& c : cases) {

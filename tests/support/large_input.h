@@ -58,8 +58,7 @@ inline std::string LargeUtf8(Filling filling, std::size_t bytes) {
 }
 
 // The fields that hold numbers, inputs and results.
-inline constexpr int kNumberFields[] = {IDC_TURNS,     IDC_INDUCTANCE, IDC_CAPACITANCE,
-                                        IDC_FREQUENCY, IDC_XL,         IDC_XC};
+inline constexpr int kNumberFields[] = {IDC_TURNS, IDC_INDUCTANCE, IDC_CAPACITANCE, IDC_FREQUENCY, IDC_XL, IDC_XC};
 
 inline void FillForm(CCoilDialog& dialog, const std::string& utf8) {
     for (int id : kNumberFields) fw::testing::SetTextUtf8(Item(dialog, id), utf8);

@@ -59,9 +59,9 @@ public:
         std::ofstream files(m_dir / "cups-files.conf");
         files << "ServerRoot " << m_dir.string() << "\nStateDir " << m_dir.string() << "\nCacheDir "
               << (m_dir / "cache").string() << "\nRequestRoot " << (m_dir / "spool").string() << "\nTempDir "
-              << (m_dir / "spool/tmp").string() << "\nErrorLog " << (m_dir / "log/error_log").string()
-              << "\nAccessLog " << (m_dir / "log/access_log").string() << "\nPageLog "
-              << (m_dir / "log/page_log").string() << "\nFileDevice Yes\nSandboxing Relaxed\n";
+              << (m_dir / "spool/tmp").string() << "\nErrorLog " << (m_dir / "log/error_log").string() << "\nAccessLog "
+              << (m_dir / "log/access_log").string() << "\nPageLog " << (m_dir / "log/page_log").string()
+              << "\nFileDevice Yes\nSandboxing Relaxed\n";
         if (::getuid() != 0) {
             // A scheduler started by a normal user runs its jobs as that user.
             const passwd* user = ::getpwuid(::getuid());
@@ -160,7 +160,8 @@ private:
         // The scheduler makes some of its folders read-only.
         std::error_code ignored;
         for (const auto& entry : fs::recursive_directory_iterator(m_dir, ignored)) {
-            if (entry.is_directory(ignored)) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+            if (entry.is_directory(ignored))
+                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
         }
         fs::remove_all(m_dir, ignored);
     }

@@ -12,8 +12,8 @@
 
 #include "fw/diagnostics.h"
 #include "fw/gdi.h"
-#include "fw/testing/recording_device.h"
 #include "fw/testing.h"
+#include "fw/testing/recording_device.h"
 #include "tests/ui/main_window.h"
 #include "ui/about_dialog.h"
 
@@ -147,9 +147,8 @@ TEST(AboutBox, ColourRequestsGiveOnlyTheLinksTheLinkLook) {
         ASSERT_EQ(GetObject(reinterpret_cast<HFONT>(about.SendMessage(WM_GETFONT)), sizeof(LOGFONT), &dialogFont),
                   static_cast<int>(sizeof(LOGFONT)));
         const auto request = [&](HWND control, fw::RecordingDevice& dc) {
-            return reinterpret_cast<HBRUSH>(
-                about.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(static_cast<HDC>(&dc)),
-                                  reinterpret_cast<LPARAM>(control)));
+            return reinterpret_cast<HBRUSH>(about.SendMessage(
+                WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(static_cast<HDC>(&dc)), reinterpret_cast<LPARAM>(control)));
         };
         fw::testing::Grab(about.m_hWnd);  // every label has painted once
         for (const Link& link : kLinks) {
@@ -205,7 +204,8 @@ TEST(AboutBox, ShowsBothIconsAndDrawsOnlyTheLinksUnderlinedInBlue) {
             SCOPED_TRACE(icon.name);
             CRect at{icon.units.x, icon.units.y, 0, 0};
             about.MapDialogRect(&at);
-            const CRect area = fw::testing::ClientRectOf(fw::testing::WindowAt(about.m_hWnd, {at.left + 1, at.top + 1}));
+            const CRect area =
+                fw::testing::ClientRectOf(fw::testing::WindowAt(about.m_hWnd, {at.left + 1, at.top + 1}));
             EXPECT_EQ(area, (CRect{at.left, at.top, at.left + 32, at.top + 32}));  // the icon's own size
             EXPECT_GT(LongestRun(image, area, [&](COLORREF c) { return c == icon.colour; }), 0);
         }

@@ -26,7 +26,7 @@ struct Case {
     const char* name;
     int mixRow;
     int coreRow;
-    std::map<int, std::string> typed;     // edit fields typed before the click
+    std::map<int, std::string> typed;  // edit fields typed before the click
     int button;
     std::map<int, std::string> expected;  // the fields the command writes
 };
@@ -37,23 +37,26 @@ struct Case {
 // are the form's (tests/calc/form_test.cpp).
 TEST(CalculatorForm, CommandsWriteOnlyTheirOwnFields) {
     // T-50-2 (AL 49) is row 16 of mix row 2.
+    // The fields, by their labels.
+    constexpr int N = IDC_TURNS, L = IDC_INDUCTANCE, C = IDC_CAPACITANCE, F = IDC_FREQUENCY;
+    constexpr int XL = IDC_XL, XC = IDC_XC;
     const std::vector<Case> cases = {
-        {"turns for 1.5 uH", 2, 16, {{IDC_INDUCTANCE, "1.5"}}, IDC_CALC_N, {{IDC_TURNS, "17"}}},
-        {"the selected core counts", 2, 0, {{IDC_INDUCTANCE, "1.5"}}, IDC_CALC_N, {{IDC_TURNS, "8"}}},
-        {"inductance of 17 turns", 2, 16, {{IDC_TURNS, "17"}}, IDC_CALC_L, {{IDC_INDUCTANCE, "1.416"}}},
-        {"inductance of -17 turns", 2, 16, {{IDC_TURNS, "-17"}}, IDC_CALC_L, {{IDC_INDUCTANCE, "1.416"}}},
-        {"turns read as the dialog's integers", 2, 16, {{IDC_TURNS, "17 spire"}}, IDC_CALC_L, {{IDC_INDUCTANCE, "1.416"}}},
-        {"zero turns clear", 2, 16, {{IDC_TURNS, "0"}, {IDC_INDUCTANCE, "9"}}, IDC_CALC_L, {{IDC_INDUCTANCE, ""}}},
-        {"turns not a number", 2, 16, {{IDC_TURNS, "abc"}, {IDC_INDUCTANCE, "9"}}, IDC_CALC_L, {{IDC_INDUCTANCE, ""}}},
-        {"negative inductance clears", 2, 16, {{IDC_INDUCTANCE, "-2"}, {IDC_TURNS, "5"}}, IDC_CALC_N, {{IDC_TURNS, ""}}},
-        {"resonant frequency", 0, 0, {{IDC_INDUCTANCE, "1"}, {IDC_CAPACITANCE, "100"}}, IDC_CALC_F, {{IDC_FREQUENCY, "15.915"}}},
-        {"frequency needs C", 0, 0, {{IDC_INDUCTANCE, "1"}, {IDC_CAPACITANCE, ""}, {IDC_FREQUENCY, "3"}}, IDC_CALC_F, {{IDC_FREQUENCY, ""}}},
-        {"L from F and C", 0, 0, {{IDC_FREQUENCY, "7"}, {IDC_CAPACITANCE, "100"}}, IDC_CALC_L_FROM_FC, {{IDC_INDUCTANCE, "5.169"}}},
-        {"C from F and L", 0, 0, {{IDC_FREQUENCY, "7"}, {IDC_INDUCTANCE, "5.169"}}, IDC_CALC_C_FROM_FL, {{IDC_CAPACITANCE, "100.009"}}},
-        {"C needs F", 0, 0, {{IDC_FREQUENCY, "0"}, {IDC_INDUCTANCE, "5"}, {IDC_CAPACITANCE, "3"}}, IDC_CALC_C_FROM_FL, {{IDC_CAPACITANCE, ""}}},
-        {"XL without C", 0, 0, {{IDC_FREQUENCY, "1"}, {IDC_INDUCTANCE, "10"}, {IDC_CAPACITANCE, ""}}, IDC_CALC_X, {{IDC_XL, "62.832"}, {IDC_XC, ""}}},
-        {"XL and XC", 0, 0, {{IDC_FREQUENCY, "1"}, {IDC_INDUCTANCE, "10"}, {IDC_CAPACITANCE, "1000"}}, IDC_CALC_X, {{IDC_XL, "62.832"}, {IDC_XC, "159.155"}}},
-        {"XC without L", 0, 0, {{IDC_FREQUENCY, "1"}, {IDC_INDUCTANCE, ""}, {IDC_CAPACITANCE, "1000"}}, IDC_CALC_X, {{IDC_XL, ""}, {IDC_XC, "159.155"}}},
+        {"turns for 1.5 uH", 2, 16, {{L, "1.5"}}, IDC_CALC_N, {{N, "17"}}},
+        {"the selected core counts", 2, 0, {{L, "1.5"}}, IDC_CALC_N, {{N, "8"}}},
+        {"inductance of 17 turns", 2, 16, {{N, "17"}}, IDC_CALC_L, {{L, "1.416"}}},
+        {"inductance of -17 turns", 2, 16, {{N, "-17"}}, IDC_CALC_L, {{L, "1.416"}}},
+        {"turns read as the dialog's integers", 2, 16, {{N, "17 spire"}}, IDC_CALC_L, {{L, "1.416"}}},
+        {"zero turns clear", 2, 16, {{N, "0"}, {L, "9"}}, IDC_CALC_L, {{L, ""}}},
+        {"turns not a number", 2, 16, {{N, "abc"}, {L, "9"}}, IDC_CALC_L, {{L, ""}}},
+        {"negative inductance clears", 2, 16, {{L, "-2"}, {N, "5"}}, IDC_CALC_N, {{N, ""}}},
+        {"resonant frequency", 0, 0, {{L, "1"}, {C, "100"}}, IDC_CALC_F, {{F, "15.915"}}},
+        {"frequency needs C", 0, 0, {{L, "1"}, {C, ""}, {F, "3"}}, IDC_CALC_F, {{F, ""}}},
+        {"L from F and C", 0, 0, {{F, "7"}, {C, "100"}}, IDC_CALC_L_FROM_FC, {{L, "5.169"}}},
+        {"C from F and L", 0, 0, {{F, "7"}, {L, "5.169"}}, IDC_CALC_C_FROM_FL, {{C, "100.009"}}},
+        {"C needs F", 0, 0, {{F, "0"}, {L, "5"}, {C, "3"}}, IDC_CALC_C_FROM_FL, {{C, ""}}},
+        {"XL without C", 0, 0, {{F, "1"}, {L, "10"}, {C, ""}}, IDC_CALC_X, {{XL, "62.832"}, {XC, ""}}},
+        {"XL and XC", 0, 0, {{F, "1"}, {L, "10"}, {C, "1000"}}, IDC_CALC_X, {{XL, "62.832"}, {XC, "159.155"}}},
+        {"XC without L", 0, 0, {{F, "1"}, {L, ""}, {C, "1000"}}, IDC_CALC_X, {{XL, ""}, {XC, "159.155"}}},
     };
 
     RunMainWindow([&](CCoilDialog& dialog) {

@@ -20,7 +20,7 @@ constexpr char kHeader[] = "DIMENSIONAMENTO AVVOLGIMENTI SU TOROIDI AMIDON IRON-
 // The seven values in the report's order: core, turns, L, C, F, XL, XC.
 std::string ReportOf(const std::array<std::string, 7>& values) {
     const char* labels[] = {
-        "Toroide ............       : ", "Numero spire .......       : ", "Induttanza .........  [\xB5H] : ",
+        "Toroide ............       : ",    "Numero spire .......       : ", "Induttanza .........  [\xB5H] : ",
         "Capacit\xE0 ...........  [pF] : ", "Frequenza  ......... [MHz] : ", "Reattanza induttiva  [Ohm] : ",
         "Reattanza capacitiva [Ohm] : ",
     };
@@ -58,10 +58,10 @@ TEST(CoilReport, WorkedExampleAfterTheCalculations) {
 TEST(CoilReport, EachControlsTextGoesBehindItsLabel) {
     struct Case {
         const char* name;
-        int coreRow;                          // of mix row 2; -1: no core selected
-        std::map<int, std::string> typed;     // typed as Windows-1252
-        std::map<int, std::string> typedUtf8; // typed as UTF-8
-        std::map<int, std::string> shown;     // the read-only fields, as a command writes them
+        int coreRow;                           // of mix row 2; -1: no core selected
+        std::map<int, std::string> typed;      // typed as Windows-1252
+        std::map<int, std::string> typedUtf8;  // typed as UTF-8
+        std::map<int, std::string> shown;      // the read-only fields, as a command writes them
         std::array<std::string, 7> values;
     };
     const Case cases[] = {
@@ -78,7 +78,11 @@ TEST(CoilReport, EachControlsTextGoesBehindItsLabel) {
          {{IDC_FREQUENCY, "7 \xE2\x82\xAC"}},
          {},
          {"T-520-2  ", "", "4.4 \xB5H", "", "7 \x80", "", ""}},
-        {"a character outside Windows-1252 becomes ?", 0, {}, {{IDC_CAPACITANCE, "10 \xCE\xA9"}}, {},
+        {"a character outside Windows-1252 becomes ?",
+         0,
+         {},
+         {{IDC_CAPACITANCE, "10 \xCE\xA9"}},
+         {},
          {"T-520-2  ", "", "", "10 ?", "", "", ""}},
     };
     RunMainWindow([&](CCoilDialog& dialog) {
@@ -97,7 +101,8 @@ TEST(CoilReport, EachControlsTextGoesBehindItsLabel) {
                 fw::testing::Click(Item(dialog, id));
                 fw::testing::TypeUtf8(text);
             }
-            for (int id : {IDC_XL, IDC_XC}) dialog.SetDlgItemText(id, c.shown.contains(id) ? c.shown.at(id).c_str() : "");
+            for (int id : {IDC_XL, IDC_XC})
+                dialog.SetDlgItemText(id, c.shown.contains(id) ? c.shown.at(id).c_str() : "");
 
             const std::string report = dialog.BuildReport().Str();
             EXPECT_EQ(report, ReportOf(c.values));

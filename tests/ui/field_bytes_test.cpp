@@ -64,9 +64,18 @@ TEST(FieldBytes, PastedTextCountsUpToItsFirstLineBreakOrNul) {
         {"at the start, the rest of the field kept", "12", Key::Home, "3\n4", "312"},
         {"a line break first: nothing", "8", Key::End, "\r\n7", "8"},
         {"no line break: all of it, tab included", "ab", Key::End, "\tc \xC2\xB5H", "ab\tc \xB5H"},
-        {"a NUL ends it", "", Key::End, "12\0" "34"sv, "12"},
-        {"a NUL before the line break", "5", Key::Home, "6\0" "7\r\n8"sv, "65"},
-        {"a NUL first: nothing", "9", Key::End, "\0" "1"sv, "9"},
+        {"a NUL ends it", "", Key::End,
+         "12\0"
+         "34"sv,
+         "12"},
+        {"a NUL before the line break", "5", Key::Home,
+         "6\0"
+         "7\r\n8"sv,
+         "65"},
+        {"a NUL first: nothing", "9", Key::End,
+         "\0"
+         "1"sv,
+         "9"},
     };
     RunMainWindow([&](CCoilDialog& dialog) {
         for (const Case& c : cases) {

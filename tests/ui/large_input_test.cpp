@@ -28,10 +28,14 @@ constexpr std::size_t kMegabyte = 1 << 20;
 // A short text that reads as the same number as the large one.
 std::string ShortEquivalent(Filling filling) {
     switch (filling) {
-    case Filling::Digits: return std::string(400, '9');  // beyond a double and an int as well
-    case Filling::Letters: return "2.5";
-    case Filling::Outside1252: return "7";
-    case Filling::Controls: return "100";
+    case Filling::Digits:
+        return std::string(400, '9');  // beyond a double and an int as well
+    case Filling::Letters:
+        return "2.5";
+    case Filling::Outside1252:
+        return "7";
+    case Filling::Controls:
+        return "100";
     }
     return "";
 }

@@ -69,12 +69,12 @@ TEST(MainWindow, LayoutKeepsTheTemplatesProportions) {
         CRect units;  // x, y, x + w, y + h in dialog units
     };
     const Control controls[] = {
-        {IDC_TURNS, {195, 50, 270, 62}},      {IDC_CALC_L, {195, 70, 270, 82}},
-        {IDC_INDUCTANCE, {195, 90, 270, 102}}, {IDC_CAPACITANCE, {195, 110, 270, 122}},
-        {IDC_CALC_F, {195, 130, 270, 142}},   {IDC_FREQUENCY, {195, 150, 270, 162}},
-        {IDC_CALC_X, {195, 170, 270, 182}},   {IDC_CALC_C_FROM_FL, {65, 110, 110, 122}},
+        {IDC_TURNS, {195, 50, 270, 62}},          {IDC_CALC_L, {195, 70, 270, 82}},
+        {IDC_INDUCTANCE, {195, 90, 270, 102}},    {IDC_CAPACITANCE, {195, 110, 270, 122}},
+        {IDC_CALC_F, {195, 130, 270, 142}},       {IDC_FREQUENCY, {195, 150, 270, 162}},
+        {IDC_CALC_X, {195, 170, 270, 182}},       {IDC_CALC_C_FROM_FL, {65, 110, 110, 122}},
         {IDC_CALC_L_FROM_FC, {65, 90, 110, 102}}, {IDC_CALC_N, {65, 50, 110, 62}},
-        {IDC_XL, {195, 190, 270, 202}},       {IDC_XC, {195, 205, 270, 217}},
+        {IDC_XL, {195, 190, 270, 202}},           {IDC_XC, {195, 205, 270, 217}},
     };
     RunMainWindow([&](CCoilDialog& dialog) {
         CRect whole{0, 0, 277, 225};
@@ -144,8 +144,7 @@ TEST(MainWindow, OpenListsTakeTheTemplatesHeightInWholeRows) {
             const int rowHeight = fw::testing::DropDownRowRect(list, 0).Height();
             ASSERT_GT(rowHeight, 0);
             const int fitting = (height.Height() - closed) / rowHeight;
-            EXPECT_EQ(fw::testing::GrabDropDown(list).height,
-                      std::min(static_cast<int>(c.rows), fitting) * rowHeight);
+            EXPECT_EQ(fw::testing::GrabDropDown(list).height, std::min(static_cast<int>(c.rows), fitting) * rowHeight);
             fw::testing::PressKey(Key::Escape);
             EXPECT_FALSE(fw::testing::IsDropDownOpen(list));
         }
@@ -153,9 +152,8 @@ TEST(MainWindow, OpenListsTakeTheTemplatesHeightInWholeRows) {
 }
 
 TEST(MainWindow, TabVisitsTheControlsInTemplateOrder) {
-    const int order[] = {IDC_MIX,        IDC_CORE,   IDC_TURNS,          IDC_CALC_L,
-                         IDC_INDUCTANCE, IDC_CAPACITANCE, IDC_CALC_F,   IDC_FREQUENCY,
-                         IDC_CALC_X,     IDC_CALC_C_FROM_FL, IDC_CALC_L_FROM_FC, IDC_CALC_N,
+    const int order[] = {IDC_MIX,    IDC_CORE,      IDC_TURNS,  IDC_CALC_L,         IDC_INDUCTANCE,     IDC_CAPACITANCE,
+                         IDC_CALC_F, IDC_FREQUENCY, IDC_CALC_X, IDC_CALC_C_FROM_FL, IDC_CALC_L_FROM_FC, IDC_CALC_N,
                          IDC_MIX};
     RunMainWindow([&](CCoilDialog& dialog) {
         for (std::size_t i = 0; i < std::size(order); ++i) {
@@ -249,10 +247,14 @@ TEST(MainWindow, F1OpensTheHelpFileUnlessAModifierIsHeld) {
     RunMainWindow([&](CCoilDialog& dialog) {
         const auto isOpen = [&](Open what) {
             switch (what) {
-            case Open::Nothing: return false;
-            case Open::Menu: return fw::testing::IsMenuOpen();
-            case Open::MixList: return fw::testing::IsDropDownOpen(Item(dialog, IDC_MIX));
-            case Open::CoreList: return fw::testing::IsDropDownOpen(Item(dialog, IDC_CORE));
+            case Open::Nothing:
+                return false;
+            case Open::Menu:
+                return fw::testing::IsMenuOpen();
+            case Open::MixList:
+                return fw::testing::IsDropDownOpen(Item(dialog, IDC_MIX));
+            case Open::CoreList:
+                return fw::testing::IsDropDownOpen(Item(dialog, IDC_CORE));
             }
             return false;
         };

@@ -32,19 +32,27 @@ std::string RectText(const CRect& r) {
 
 std::string Describe(const DeviceCall& call) {
     switch (call.op) {
-    case DeviceCall::Op::SaveDC: return "SaveDC";
-    case DeviceCall::Op::RestoreDC: return "RestoreDC " + std::to_string(call.value);
-    case DeviceCall::Op::SetBkColor: return "SetBkColor " + Hex(call.colour);
-    case DeviceCall::Op::SetBkMode: return call.value == TRANSPARENT ? "SetBkMode TRANSPARENT" : "SetBkMode other";
-    case DeviceCall::Op::SetTextColor: return "SetTextColor " + Hex(call.colour);
-    case DeviceCall::Op::GetTextExtent: return "GetTextExtent '" + call.text + "'";
+    case DeviceCall::Op::SaveDC:
+        return "SaveDC";
+    case DeviceCall::Op::RestoreDC:
+        return "RestoreDC " + std::to_string(call.value);
+    case DeviceCall::Op::SetBkColor:
+        return "SetBkColor " + Hex(call.colour);
+    case DeviceCall::Op::SetBkMode:
+        return call.value == TRANSPARENT ? "SetBkMode TRANSPARENT" : "SetBkMode other";
+    case DeviceCall::Op::SetTextColor:
+        return "SetTextColor " + Hex(call.colour);
+    case DeviceCall::Op::GetTextExtent:
+        return "GetTextExtent '" + call.text + "'";
     case DeviceCall::Op::ExtTextOut:
         return "ExtTextOut " + std::string(call.value == ETO_OPAQUE ? "ETO_OPAQUE " : "other ") + RectText(call.rect) +
                " '" + call.text + "'";
     case DeviceCall::Op::TextOut:
         return "TextOut " + std::to_string(call.x) + "," + std::to_string(call.y) + " '" + call.text + "'";
-    case DeviceCall::Op::DrawFocusRect: return "DrawFocusRect " + RectText(call.rect);
-    default: return "unexpected call";
+    case DeviceCall::Op::DrawFocusRect:
+        return "DrawFocusRect " + RectText(call.rect);
+    default:
+        return "unexpected call";
     }
 }
 
@@ -149,10 +157,12 @@ TEST(MixListDrawing, SplitsAnyTextIntoExactlyFourFields) {
     };
     const Case cases[] = {
         {"no separator", "abc", {"TextOut 3,20 'abc'", "TextOut 27,20 ''", "TextOut 27,20 ''", "TextOut 27,20 ''"}},
-        {"two separators", "ab;c;d",
+        {"two separators",
+         "ab;c;d",
          {"TextOut 3,20 'ab'", "TextOut 19,20 'c'", "TextOut 27,20 'd'", "TextOut 35,20 ''"}},
         {"only separators", ";;;", {"TextOut 3,20 ''", "TextOut 3,20 ''", "TextOut 3,20 ''", "TextOut 3,20 ''"}},
-        {"five fields", "a;b;c;d;e;f",
+        {"five fields",
+         "a;b;c;d;e;f",
          {"TextOut 3,20 'a'", "TextOut 11,20 'b'", "TextOut 19,20 'c'", "TextOut 27,20 'd'"}},
     };
     RunMainWindow([&](CCoilDialog& dialog) {
@@ -174,13 +184,19 @@ TEST(MixListDrawing, AnItemThatNamesNoMixIsDrawnEmpty) {
         std::vector<std::string> calls;
     };
     const Case cases[] = {
-        {"no selection", -1, 0,
+        {"no selection",
+         -1,
+         0,
          {"SaveDC", "SetBkColor C0C0C0", "ExtTextOut ETO_OPAQUE {3,20,403,36} ''", "SetBkMode TRANSPARENT",
           "RestoreDC 1"}},
-        {"no selection, focused", -1, ODS_SELECTED | ODS_FOCUS,
+        {"no selection, focused",
+         -1,
+         ODS_SELECTED | ODS_FOCUS,
          {"SaveDC", "SetBkColor C0A080", "ExtTextOut ETO_OPAQUE {3,20,403,36} ''", "SetBkMode TRANSPARENT",
           "DrawFocusRect {3,20,403,36}", "RestoreDC 1"}},
-        {"past the last mix", 11, 0,
+        {"past the last mix",
+         11,
+         0,
          {"SaveDC", "SetBkColor C0C0C0", "ExtTextOut ETO_OPAQUE {3,20,403,36} ''", "SetBkMode TRANSPARENT",
           "RestoreDC 1"}},
     };

@@ -69,8 +69,8 @@ TEST(SaveDialog, SavedAgainAndAgainTheHeapStaysFlat) {
         EXPECT_EQ(desktop.shown, 3 + kRounds);
         EXPECT_TRUE(std::filesystem::exists(report));
         // New icons for each dialog and box left about 30 KB behind per round.
-        EXPECT_LT(after, before + 300 * 1024) << "grew by " << (after - before) / 1024 << " KB over " << kRounds
-                                              << " rounds";
+        EXPECT_LT(after, before + 300 * 1024)
+            << "grew by " << (after - before) / 1024 << " KB over " << kRounds << " rounds";
     });
     std::filesystem::remove(report);
 }

@@ -82,8 +82,8 @@ TEST(SystemMessageBox, ShowsTheTextInTheProgramsCharactersWithOkAndTheIcon) {
         fw::win32::testing::WhenSystemDialog(fw::win32::testing::SystemDialog::Message,
                                              [&](HWND__* box) { icon = fw::win32::testing::MessageBoxIcon(box); });
         fw::testing::AnswerNextMessageBox(&shown);
-        const int answer =
-            fw::testing::RealDesktop().MessageBox(nullptr, "Salvato in\n\nC:\\Capacit\xE0 \xB5H \x80.TXT", "Kalvex", c.type);
+        const int answer = fw::testing::RealDesktop().MessageBox(
+            nullptr, "Salvato in\n\nC:\\Capacit\xE0 \xB5H \x80.TXT", "Kalvex", c.type);
         EXPECT_EQ(answer, IDOK);
         EXPECT_TRUE(shown.shown);
         EXPECT_EQ(shown.text, "Salvato in\n\nC:\\Capacit\xC3\xA0 \xC2\xB5H \xE2\x82\xAC.TXT");
@@ -188,9 +188,8 @@ TEST(SystemFileDialog, ShowsTheRequestAndAddsTheDefaultExtension) {
 // that filter's extension: its business, not the program's.
 TEST(SystemFileDialog, CompletesANameWithTheChosenFiltersExtension) {
     Folder folder;
-    fw::testing::WhenFileDialog([&](fw::testing::FileDialogControl& dialog) {
-        dialog.Accept(Utf8(folder.Path() / "kalvex-dialog-report"));
-    });
+    fw::testing::WhenFileDialog(
+        [&](fw::testing::FileDialogControl& dialog) { dialog.Accept(Utf8(folder.Path() / "kalvex-dialog-report")); });
     CFileDialog dialog(FALSE, ".TXT", "Kalvex", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter);
     ASSERT_EQ(dialog.DoModal(), IDOK);
     const std::string chosen = dialog.GetPathName().Str();
@@ -232,9 +231,8 @@ TEST(SystemFileDialog, ChoosesANameOutsideTheCodePageAsItIs) {
     const fs::path folder = base.Path() / greek;
     fs::create_directory(folder);
 
-    fw::testing::WhenFileDialog([&](fw::testing::FileDialogControl& dialog) {
-        dialog.Accept(Utf8(folder / (greek.u16string() + u".txt")));
-    });
+    fw::testing::WhenFileDialog(
+        [&](fw::testing::FileDialogControl& dialog) { dialog.Accept(Utf8(folder / (greek.u16string() + u".txt"))); });
     CFileDialog dialog(FALSE, ".TXT", "Kalvex", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter);
     ASSERT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.GetPathName(), (base.Path() / "??????" / "??????.txt").string());

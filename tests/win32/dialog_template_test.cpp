@@ -20,9 +20,9 @@ INT_PTR CALLBACK QuietDialog(HWND, UINT message, WPARAM, LPARAM) { return messag
 class Dialog {
 public:
     explicit Dialog(const std::vector<std::uint16_t>& bytes)
-        : m_window(CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                              reinterpret_cast<const DLGTEMPLATE*>(bytes.data()), nullptr,
-                                              QuietDialog, 0)) {}
+        : m_window(CreateDialogIndirectParamW(
+              GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(bytes.data()), nullptr, QuietDialog, 0)) {
+    }
     ~Dialog() {
         if (m_window != nullptr) DestroyWindow(m_window);
     }

@@ -68,7 +68,9 @@ std::optional<std::string> Read(const fs::path& path) {
 void Make(const fs::path& path, const std::string& content) { std::ofstream(path, std::ios::binary) << content; }
 
 // The program's text for a path of the test's.
-CString Named(const fs::path& path) { return fw::detail::FromNativeFileName(fw::win32::Utf8FromUtf16(path.u16string())); }
+CString Named(const fs::path& path) {
+    return fw::detail::FromNativeFileName(fw::win32::Utf8FromUtf16(path.u16string()));
+}
 
 std::string WithCrLf(const std::string& text) {
     std::string result;
@@ -129,7 +131,9 @@ TEST(Win32FileNames, ConvertBetweenTheCodePageAndUtf16) {
     const std::pair<std::u16string, std::string> shown[] = {
         {u"\u0395\u03BB\u03BB\u03AC\u03B4\u03B1.txt", "??????.txt"},
         {u"rep\U0001F600.txt", "rep?.txt"},
-        {u"a\xD800" "b\xDC00", "a?b?"},  // surrogates alone
+        {u"a\xD800"
+         "b\xDC00",
+         "a?b?"},  // surrogates alone
     };
     for (const auto& [native, program] : shown) {
         EXPECT_EQ(fw::detail::FromNativeFileName(fw::win32::Utf8FromUtf16(native)), program);
@@ -225,15 +229,18 @@ TEST(Win32File, WritesTheWholeFileWithCrLfAndLeavesNothingElse) {
     };
     const Case cases[] = {
         {"a new file", [](const Folder&) {}, false, {"report.txt"}},
-        {"an existing, longer file", [](const Folder& f) { Make(f / "report.txt", std::string(20000, 'x')); },
-         false, {"report.txt"}},
+        {"an existing, longer file",
+         [](const Folder& f) { Make(f / "report.txt", std::string(20000, 'x')); },
+         false,
+         {"report.txt"}},
         {"an existing, shorter file", [](const Folder& f) { Make(f / "report.txt", kOld); }, false, {"report.txt"}},
         {"a file with a second name, written in place",
          [](const Folder& f) {
              Make(f / "report.txt", kOld);
              fs::create_hard_link(f / "report.txt", f / "other name.txt");
          },
-         true, {"other name.txt", "report.txt"}},
+         true,
+         {"other name.txt", "report.txt"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -263,9 +270,7 @@ TEST(Win32File, ReplacingKeepsTheAttributes) {
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
 }
 
-TEST(Win32File, ADeviceIsWrittenDirectly) {
-    EXPECT_EQ(Save("NUL"), std::nullopt);
-}
+TEST(Win32File, ADeviceIsWrittenDirectly) { EXPECT_EQ(Save("NUL"), std::nullopt); }
 
 namespace {
 
@@ -291,7 +296,9 @@ std::uint32_t CountedWrite(fw::detail::FileHandle h, const void* d, std::uint32_
 std::uint32_t CountedSeek(fw::detail::FileHandle h, std::int64_t o) {
     return Fails() ? kDiskFull : fw::detail::RealCalls().seek(h, o);
 }
-std::uint32_t CountedSetEnd(fw::detail::FileHandle h) { return Fails() ? kDiskFull : fw::detail::RealCalls().setEnd(h); }
+std::uint32_t CountedSetEnd(fw::detail::FileHandle h) {
+    return Fails() ? kDiskFull : fw::detail::RealCalls().setEnd(h);
+}
 std::uint32_t CountedFlush(fw::detail::FileHandle h) { return Fails() ? kDiskFull : fw::detail::RealCalls().flush(h); }
 // A handle is closed even when closing reports an error.
 std::uint32_t CountedClose(fw::detail::FileHandle h) {
@@ -313,8 +320,8 @@ std::uint32_t CountedRemove(const wchar_t* p) {
     return fw::detail::RealCalls().remove(p);
 }
 
-constexpr SystemCalls kCounted{CountedCreate, CountedFacts, CountedWrite, CountedSeek, CountedSetEnd,
-                               CountedFlush, CountedClose, CountedReplace, CountedMove, CountedRemove};
+constexpr SystemCalls kCounted{CountedCreate, CountedFacts, CountedWrite,   CountedSeek, CountedSetEnd,
+                               CountedFlush,  CountedClose, CountedReplace, CountedMove, CountedRemove};
 
 }  // namespace
 

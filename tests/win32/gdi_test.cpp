@@ -172,18 +172,20 @@ TEST(Win32Fonts, TheFixedPitchFacesAreFixedPitch) {
         ASSERT_TRUE(font.CreatePointFont(100, face));
         std::cout << "[ face ] " << face << " is drawn in " << fw::win32::FaceInUse(fw::detail::NativeFont(font))
                   << "\n";
-        Paint([](CDC& dc) {
-            const CSize narrow = dc.GetTextExtent("iiiiiiii", 8);
-            const CSize wide = dc.GetTextExtent("WWWWWWWW", 8);
-            EXPECT_GT(narrow.cx, 0);
-            EXPECT_EQ(narrow.cx, wide.cx);
-            EXPECT_EQ(dc.GetTextExtent("", 0).cx, 0);
-        }, font);
+        Paint(
+            [](CDC& dc) {
+                const CSize narrow = dc.GetTextExtent("iiiiiiii", 8);
+                const CSize wide = dc.GetTextExtent("WWWWWWWW", 8);
+                EXPECT_GT(narrow.cx, 0);
+                EXPECT_EQ(narrow.cx, wide.cx);
+                EXPECT_EQ(dc.GetTextExtent("", 0).cx, 0);
+            },
+            font);
     }
     CFont dialogFont;
     ASSERT_TRUE(dialogFont.CreatePointFont(80, "MS Sans Serif"));
-    std::cout << "[ face ] MS Sans Serif is drawn in "
-              << fw::win32::FaceInUse(fw::detail::NativeFont(dialogFont)) << "\n";
+    std::cout << "[ face ] MS Sans Serif is drawn in " << fw::win32::FaceInUse(fw::detail::NativeFont(dialogFont))
+              << "\n";
 }
 
 // The drawing state lives twice, in the framework's device and in the
@@ -295,8 +297,7 @@ TEST(Win32Device, DrawsWhatTheCallsAskFor) {
              EXPECT_EQ(p.Count(CRect{0, 0, kWidth, 5}, kGreen), 0);
              EXPECT_EQ(p.Count(CRect{0, 0, 5, kHeight}, kGreen), 0);
          }},
-        {"the focus rectangle dots the border and leaves the inside alone",
-         [](CDC& dc) { dc.DrawFocusRect(&kBox); },
+        {"the focus rectangle dots the border and leaves the inside alone", [](CDC& dc) { dc.DrawFocusRect(&kBox); },
          [&](const Picture& p) {
              for (int x = kBox.left; x + 1 < kBox.right; ++x) EXPECT_NE(p.At(x, kBox.top), p.At(x + 1, kBox.top));
              EXPECT_EQ(p.Count(CRect{11, 11, 29, 19}, kWhite), 18 * 8);
@@ -331,20 +332,22 @@ TEST(Win32Device, DrawsWhatTheCallsAskFor) {
 TEST(Win32Device, TextIsDrawnAsWindows1252) {
     CFont font;
     ASSERT_TRUE(font.CreatePointFont(100, "Courier New"));
-    Paint([](CDC& dc) {
-        const CSize one = dc.GetTextExtent("\xB5", 1);
-        EXPECT_EQ(dc.GetTextExtent("\xB5H \xE0\x80", 5).cx, 5 * one.cx);
-        TEXTMETRIC tm;
-        ASSERT_TRUE(dc.GetTextMetrics(&tm));
-        EXPECT_EQ(one.cx, tm.tmAveCharWidth);
-        EXPECT_EQ(one.cy, tm.tmHeight);
-        EXPECT_EQ(tm.tmHeight, tm.tmAscent + tm.tmDescent);
-    }, font);
+    Paint(
+        [](CDC& dc) {
+            const CSize one = dc.GetTextExtent("\xB5", 1);
+            EXPECT_EQ(dc.GetTextExtent("\xB5H \xE0\x80", 5).cx, 5 * one.cx);
+            TEXTMETRIC tm;
+            ASSERT_TRUE(dc.GetTextMetrics(&tm));
+            EXPECT_EQ(one.cx, tm.tmAveCharWidth);
+            EXPECT_EQ(one.cy, tm.tmHeight);
+            EXPECT_EQ(tm.tmHeight, tm.tmAscent + tm.tmDescent);
+        },
+        font);
     const auto drawn = [&](const char* text) {
         return Paint([text](CDC& dc) { dc.TextOut(0, 0, text, 1); }, font).pixels;
     };
-    EXPECT_NE(drawn("\x80"), drawn("?"));       // the euro sign
-    EXPECT_NE(drawn("\xE0"), drawn("\xC3"));    // not read as UTF-8
+    EXPECT_NE(drawn("\x80"), drawn("?"));     // the euro sign
+    EXPECT_NE(drawn("\xE0"), drawn("\xC3"));  // not read as UTF-8
     EXPECT_EQ(drawn("\xE0"), drawn("\xE0"));
 }
 

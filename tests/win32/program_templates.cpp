@@ -38,8 +38,8 @@ std::vector<Dialog> ProgramDialogs() {
                      dialog->menu,
                      {}};
         for (const fw::ControlTemplate& c : dialog->controls) {
-            plain.controls.push_back(Control{static_cast<Kind>(c.kind), c.id, c.text, c.x, c.y, c.cx, c.cy, c.style,
-                                             c.exStyle, c.image});
+            plain.controls.push_back(
+                Control{static_cast<Kind>(c.kind), c.id, c.text, c.x, c.y, c.cx, c.cy, c.style, c.exStyle, c.image});
         }
         dialogs.push_back(plain);
     }
@@ -78,8 +78,8 @@ std::vector<std::uint16_t> AllBytesTemplate(int controlId) {
     const std::array controls = {
         fw::ControlTemplate{fw::ControlKind::Static, controlId, text.c_str(), 0, 0, 200, 100, WS_CHILD | SS_LEFT},
     };
-    const fw::DialogTemplate dialog{1,  "Bytes", 0, 0, 210, 110, WS_POPUP | WS_CAPTION | DS_SETFONT, 0, "MS Sans Serif",
-                                    8,  0,       controls};
+    const fw::DialogTemplate dialog{1, "Bytes",         0, 0, 210,     110, WS_POPUP | WS_CAPTION | DS_SETFONT,
+                                    0, "MS Sans Serif", 8, 0, controls};
     return fw::win32::BuildDialogTemplate(dialog, fw::win32::TemplateMenu::Omitted);
 }
 

@@ -27,7 +27,9 @@ CComboBox& List(CWnd& dialog, int id) { return *static_cast<CComboBox*>(dialog.G
 TEST(Win32Windows, FontsAndIconsComeBackAsTheFrameworksOwn) {
     RunMainWindow([](CCoilDialog& dialog) {
         // The lists' fonts as the window set them; the others the dialog's.
-        const auto font = [&](int id) { return reinterpret_cast<HFONT>(dialog.GetDlgItem(id)->SendMessage(WM_GETFONT)); };
+        const auto font = [&](int id) {
+            return reinterpret_cast<HFONT>(dialog.GetDlgItem(id)->SendMessage(WM_GETFONT));
+        };
         const HFONT dialogFont = reinterpret_cast<HFONT>(dialog.SendMessage(WM_GETFONT));
         ASSERT_NE(dialogFont, nullptr);
         EXPECT_EQ(font(IDC_TURNS), dialogFont);

@@ -17,7 +17,8 @@ public:
 
     void setVisible(bool visible) override {
         QPrintDialog::setVisible(visible);
-        const bool pagesChosen = testOption(PrintPageRange) || testOption(PrintSelection) || testOption(PrintCurrentPage);
+        const bool pagesChosen =
+            testOption(PrintPageRange) || testOption(PrintSelection) || testOption(PrintCurrentPage);
         if (visible && !pagesChosen) {
             if (auto* range = findChild<QWidget*>(QStringLiteral("gbPrintRange"))) range->hide();
         }

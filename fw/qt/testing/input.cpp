@@ -37,21 +37,31 @@ Qt::KeyboardModifiers ToQt(unsigned modifiers) {
 
 Qt::Key ToQt(Key key) {
     switch (key) {
-    case Key::Tab: return Qt::Key_Tab;
-    case Key::BackTab: return Qt::Key_Backtab;
-    case Key::Enter: return Qt::Key_Return;
-    case Key::Escape: return Qt::Key_Escape;
-    case Key::Space: return Qt::Key_Space;
-    case Key::F1: return Qt::Key_F1;
-    case Key::F4: return Qt::Key_F4;
-    case Key::Up: return Qt::Key_Up;
-    case Key::Down: return Qt::Key_Down;
-    case Key::Home: return Qt::Key_Home;
-    case Key::End: return Qt::Key_End;
+    case Key::Tab:
+        return Qt::Key_Tab;
+    case Key::BackTab:
+        return Qt::Key_Backtab;
+    case Key::Enter:
+        return Qt::Key_Return;
+    case Key::Escape:
+        return Qt::Key_Escape;
+    case Key::Space:
+        return Qt::Key_Space;
+    case Key::F1:
+        return Qt::Key_F1;
+    case Key::F4:
+        return Qt::Key_F4;
+    case Key::Up:
+        return Qt::Key_Up;
+    case Key::Down:
+        return Qt::Key_Down;
+    case Key::Home:
+        return Qt::Key_Home;
+    case Key::End:
+        return Qt::Key_End;
     }
     return Qt::Key_unknown;
 }
-
 
 QMenuBar* MenuBarOf(HWND dialog) { return dialog->widget->findChild<QMenuBar*>(); }
 

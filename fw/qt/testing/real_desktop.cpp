@@ -136,7 +136,8 @@ void Inspect(QDialog& dialog, PrintChoices& offered) {
             if (!widget->isVisible() || !widget->isEnabled()) continue;
             if (auto* button = qobject_cast<QAbstractButton*>(widget); button != nullptr && button->isCheckable()) {
                 reachable.insert(button->text().remove(u'&').toStdString());
-            } else if (qobject_cast<QAbstractSpinBox*>(widget) != nullptr || qobject_cast<QLineEdit*>(widget) != nullptr) {
+            } else if (qobject_cast<QAbstractSpinBox*>(widget) != nullptr ||
+                       qobject_cast<QLineEdit*>(widget) != nullptr) {
                 if (qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) == nullptr) {
                     reachable.insert(widget->objectName().toStdString());
                 }

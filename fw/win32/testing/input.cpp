@@ -44,16 +44,26 @@ std::u16string Utf16FromUtf8(std::string_view text) {
 VirtualKey ToVirtualKey(Key key) {
     switch (key) {
     case Key::Tab:
-    case Key::BackTab: return VirtualKey::Tab;
-    case Key::Enter: return VirtualKey::Enter;
-    case Key::Escape: return VirtualKey::Escape;
-    case Key::Space: return VirtualKey::Space;
-    case Key::F1: return VirtualKey::F1;
-    case Key::F4: return VirtualKey::F4;
-    case Key::Up: return VirtualKey::Up;
-    case Key::Down: return VirtualKey::Down;
-    case Key::Home: return VirtualKey::Home;
-    case Key::End: return VirtualKey::End;
+    case Key::BackTab:
+        return VirtualKey::Tab;
+    case Key::Enter:
+        return VirtualKey::Enter;
+    case Key::Escape:
+        return VirtualKey::Escape;
+    case Key::Space:
+        return VirtualKey::Space;
+    case Key::F1:
+        return VirtualKey::F1;
+    case Key::F4:
+        return VirtualKey::F4;
+    case Key::Up:
+        return VirtualKey::Up;
+    case Key::Down:
+        return VirtualKey::Down;
+    case Key::Home:
+        return VirtualKey::Home;
+    case Key::End:
+        return VirtualKey::End;
     }
     return VirtualKey::Escape;
 }
@@ -78,7 +88,9 @@ void ReplaceText(HWND edit, std::string_view text) {
     }
 }
 
-void SetTextUtf8(HWND window, std::string_view text) { win32::testing::SetUtf16Text(Native(window), Utf16FromUtf8(text)); }
+void SetTextUtf8(HWND window, std::string_view text) {
+    win32::testing::SetUtf16Text(Native(window), Utf16FromUtf8(text));
+}
 
 void PasteUtf8(HWND edit, std::string_view text) {
     win32::testing::PutOnClipboard(Utf16FromUtf8(text));

@@ -13,8 +13,19 @@
 namespace fw::win32::testing {
 
 enum class VirtualKey : unsigned short {
-    Tab = 0x09, Enter = 0x0D, Escape = 0x1B, Space = 0x20, End = 0x23, Home = 0x24, Up = 0x26, Down = 0x28,
-    Delete = 0x2E, A = 0x41, V = 0x56, F1 = 0x70, F4 = 0x73,
+    Tab = 0x09,
+    Enter = 0x0D,
+    Escape = 0x1B,
+    Space = 0x20,
+    End = 0x23,
+    Home = 0x24,
+    Up = 0x26,
+    Down = 0x28,
+    Delete = 0x2E,
+    A = 0x41,
+    V = 0x56,
+    F1 = 0x70,
+    F4 = 0x73,
 };
 enum Modifier : unsigned { kShift = 1, kControl = 2, kAlt = 4 };
 

@@ -18,11 +18,11 @@ namespace fw::win32::testing {
 namespace {
 
 // Control identifiers of the system's dialogs (dlgs.h).
-constexpr int kMessageText = 0xFFFF;  // a message box's text
-constexpr int kFileTypes = 0x470;     // cmb1: the file dialog's filters
-constexpr int kFileName = 0x480;      // edt1: its name field
+constexpr int kMessageText = 0xFFFF;   // a message box's text
+constexpr int kFileTypes = 0x470;      // cmb1: the file dialog's filters
+constexpr int kFileName = 0x480;       // edt1: its name field
 constexpr int kFileNameCombo = 0x47C;  // cmb13: its name field, as a combo box
-constexpr int kPrinters = 0x473;      // cmb4: the print dialog's printers
+constexpr int kPrinters = 0x473;       // cmb4: the print dialog's printers
 
 std::string Utf8(const std::u16string& text) { return Utf8FromUtf16(text); }
 
@@ -225,7 +225,8 @@ unsigned MessageBoxIcon(HWND box) {
     const struct {
         LPCWSTR icon;
         unsigned type;
-    } icons[] = {{MAKEINTRESOURCEW(32513), MB_ICONSTOP}, {MAKEINTRESOURCEW(32515), MB_ICONEXCLAMATION},
+    } icons[] = {{MAKEINTRESOURCEW(32513), MB_ICONSTOP},
+                 {MAKEINTRESOURCEW(32515), MB_ICONEXCLAMATION},
                  {MAKEINTRESOURCEW(32516), MB_ICONINFORMATION}};  // IDI_HAND, IDI_EXCLAMATION, IDI_ASTERISK
     for (const auto& each : icons) {
         if (LoadIconW(nullptr, each.icon) == shown) return each.type;
@@ -335,7 +336,8 @@ DWORD WINAPI HoldClipboard(void* context) {
 }  // namespace
 
 ClipboardHolder::ClipboardHolder() {
-    auto* holding = new HoldState{CreateEventW(nullptr, TRUE, FALSE, nullptr), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    auto* holding =
+        new HoldState{CreateEventW(nullptr, TRUE, FALSE, nullptr), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
     m_release = holding;
     m_thread = CreateThread(nullptr, 0, HoldClipboard, holding, 0, nullptr);
     WaitForSingleObject(holding->opened, 5000);
@@ -394,8 +396,8 @@ int CALLBACK ReadRecord(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPA
     }
     case EMR_EXTTEXTOUTW: {
         const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
-        const auto* chars = reinterpret_cast<const char16_t*>(reinterpret_cast<const BYTE*>(record) +
-                                                              text->emrtext.offString);
+        const auto* chars =
+            reinterpret_cast<const char16_t*>(reinterpret_cast<const BYTE*>(record) + text->emrtext.offString);
         MetafileText drawn;
         drawn.page = reading->page;
         drawn.x = text->emrtext.ptlReference.x;

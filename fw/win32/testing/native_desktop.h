@@ -25,7 +25,7 @@ void ForgetSystemDialog(SystemDialog kind);
 
 // What a dialog shows.
 std::string ControlText(HWND__* dialog, int id);
-bool ControlShown(HWND__* dialog, int id);   // there and visible
+bool ControlShown(HWND__* dialog, int id);    // there and visible
 bool ControlEnabled(HWND__* dialog, int id);  // there, visible and enabled
 // The texts of its visible push buttons, and of its visible texts and buttons.
 std::vector<std::string> ButtonTexts(HWND__* dialog);
@@ -81,12 +81,12 @@ private:
 // An enhanced metafile's context for a printer's drawing, and what was drawn
 // on it once it is closed.
 struct MetafileText {
-    int page = 0;         // counted from 0
+    int page = 0;  // counted from 0
     int x = 0;
     int y = 0;
-    std::string text;     // as the program's Windows-1252
-    std::string face;     // the selected font's
-    int height = 0;       // its lfHeight
+    std::string text;  // as the program's Windows-1252
+    std::string face;  // the selected font's
+    int height = 0;    // its lfHeight
     bool underline = false;
 };
 HDC__* CreateMetafileContext();

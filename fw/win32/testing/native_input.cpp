@@ -214,7 +214,8 @@ void OpenDropDown(HWND combo) {
 bool ListRowRect(HWND combo, int row, Rect* rect) {
     HWND list = ComboListOf(combo);
     RECT r{};
-    if (list == nullptr || SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r)) == LB_ERR) {
+    if (list == nullptr ||
+        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r)) == LB_ERR) {
         return false;
     }
     *rect = Rect{r.left, r.top, r.right, r.bottom};

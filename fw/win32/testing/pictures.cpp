@@ -1,6 +1,6 @@
 // What windows show, copied into images; cursors and fonts.
-#include "fw/gdi.h"
 #include "fw/testing/pictures.h"
+#include "fw/gdi.h"
 #include "fw/win32/image_device.h"
 #include "fw/win32/testing/native.h"
 

@@ -20,9 +20,9 @@ using win32::testing::SystemDialog;
 constexpr int kOk = 1;
 constexpr int kCancel = 2;
 constexpr int kYes = 6;
-constexpr int kFileTypes = 0x470;    // cmb1
-constexpr int kPrinters = 0x473;     // cmb4
-constexpr int kFileName = 0x480;     // edt1
+constexpr int kFileTypes = 0x470;  // cmb1
+constexpr int kPrinters = 0x473;   // cmb4
+constexpr int kFileName = 0x480;   // edt1
 constexpr unsigned kOverwritePrompt = 0x2;
 
 std::vector<std::string> Split(const std::string& patterns) {
