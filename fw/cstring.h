@@ -34,7 +34,6 @@ public:
         m_text.clear();
         m_native.reset();
     }
-    const char* GetString() const { return m_text.c_str(); }
     operator const char*() const { return m_text.c_str(); }  // NOLINT
     std::string_view View() const { return m_text; }
     const std::string& Str() const { return m_text; }

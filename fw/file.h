@@ -49,8 +49,6 @@ public:
     // Abandons the file without a word: nothing of what was written remains.
     virtual void Abort();
 
-    // The full path of the open file.
-    CString GetFilePath() const { return m_strFileName; }
     bool IsOpen() const { return m_file != nullptr; }
 
 protected:
