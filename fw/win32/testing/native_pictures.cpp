@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "fw/win32/native.h"
+#include "fw/win32/native_dc.h"
 #include "fw/win32/testing/native.h"
 
 namespace fw::win32::testing {
@@ -10,31 +11,12 @@ namespace {
 Pixels Copy(HDC source, int width, int height) {
     Pixels pixels;
     if (width <= 0 || height <= 0) return pixels;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr) return pixels;
-    HDC memory = CreateCompatibleDC(source);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    GdiFlush();
+    MemoryPicture copy(width, height, 0);
+    if (copy.Context() == nullptr) return pixels;
+    BitBlt(copy.Context(), 0, 0, width, height, source, 0, 0, SRCCOPY);
     pixels.width = width;
     pixels.height = height;
-    pixels.values.reserve(static_cast<std::size_t>(width) * height);
-    const auto* in = static_cast<const std::uint32_t*>(bits);
-    for (int i = 0; i < width * height; ++i) {
-        const std::uint32_t bgr = in[i];  // 0x00RRGGBB in memory order B, G, R
-        pixels.values.push_back(((bgr >> 16) & 0xFF) | (bgr & 0xFF00) | ((bgr & 0xFF) << 16));
-    }
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(bitmap);
+    pixels.values = copy.Pixels();
     return pixels;
 }
 
