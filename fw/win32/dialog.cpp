@@ -24,9 +24,9 @@ struct Creating {
 std::vector<win32::MenuPopup> MenuOf(const MenuTemplate& menu) {
     std::vector<win32::MenuPopup> popups;
     for (const MenuPopupTemplate& popup : menu.popups) {
-        win32::MenuPopup plain{win32::Utf16FromWindows1252(popup.text), {}};
+        win32::MenuPopup plain{detail::Utf16FromWindows1252(popup.text), {}};
         for (const MenuItemTemplate& item : popup.items) {
-            plain.items.push_back({item.text != nullptr ? win32::Utf16FromWindows1252(item.text) : u"", item.id});
+            plain.items.push_back({item.text != nullptr ? detail::Utf16FromWindows1252(item.text) : u"", item.id});
         }
         popups.push_back(std::move(plain));
     }
@@ -72,13 +72,11 @@ void PrepareControls(Window* dialog, const DialogTemplate& dt) {
     }
 }
 
-void Started(void* dialog) {
-    if (ModalObserver* observer = CurrentModalObserver()) observer->Running(*static_cast<CDialog*>(dialog));
-}
+void Started(void* dialog) { ModalRunStarted(*static_cast<CDialog*>(dialog)); }
 
 }  // namespace
 
-Window* OpenDialogWindow(CDialog& dialog, UINT templateId, Window* owner) {
+HWND OpenDialogWindow(CDialog& dialog, UINT templateId, HWND owner) {
     const DialogTemplate* found = FindDialog(templateId);
     if (found == nullptr) return nullptr;
     // Shown once it is initialised and centred.
@@ -92,29 +90,19 @@ Window* OpenDialogWindow(CDialog& dialog, UINT templateId, Window* owner) {
     return WindowOf(native);
 }
 
-void CloseDialogWindow(Window* window) {
+void CloseDialogWindow(HWND window) {
     Attach(window, nullptr);
     win32::DestroyNative(window->native);
 }
 
-INT_PTR RunModal(CDialog& dialog, UINT templateId, HWND owner) {
-    Window* window = OpenDialogWindow(dialog, templateId, owner);
-    if (window == nullptr) return -1;
-    window->inModalRun = true;
-    if (owner != nullptr && owner->modalDisabled++ == 0) win32::EnableNative(owner->native, false);
+void EnableModalOwner(HWND owner, bool enable) { win32::EnableNative(owner->native, enable); }
+
+void RunModalLoop(HWND window, CDialog& dialog) {
     win32::ShowNative(window->native);
     win32::RunModalLoop(window->native, window->modalEnded, Started, &dialog);
-    // The owner comes back before the window goes, so that it is activated.
-    if (owner != nullptr && --owner->modalDisabled == 0) win32::EnableNative(owner->native, true);
-    const int result = window->modalResult;
-    CloseDialogWindow(window);
-    return result;
 }
 
-void EndModal(HWND window, int result) {
-    if (window->modalEnded) return;  // the first result stands
-    window->modalEnded = true;
-    window->modalResult = result;
+void WakeModalLoop(HWND window) {
     win32::PostNative(window->native, 0 /* WM_NULL: the loop looks again */, 0, 0);
 }
 

@@ -63,23 +63,11 @@ LRESULT ToNativeResult(UINT message, LRESULT result) {
     }
 }
 
-LRESULT Deliver(Window* window, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return Send(window, message, wParam, lParam);
-    } catch (CException* e) {
-        e->ReportError(MB_ICONSTOP);
-        e->Delete();
-        return 0;
-    }
-}
-
 }  // namespace
 
-LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (window == nullptr) return 0;
-    if (window->attached != nullptr) return window->attached->WindowProc(message, wParam, lParam);
-    return DefaultProc(window, message, wParam, lParam);
-}
+Window::~Window() { delete ownFont; }
+
+WindowRecord* RecordOf(HWND window) { return window; }
 
 LRESULT DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (window == nullptr) return 0;
@@ -165,32 +153,7 @@ LRESULT DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-CWnd* AttachedTo(HWND window) { return window != nullptr ? window->attached : nullptr; }
-
-void Attach(HWND window, CWnd* object) {
-    if (window->attached != nullptr) window->attached->m_hWnd = nullptr;
-    window->attached = object;
-    if (object != nullptr) object->m_hWnd = window;
-}
-
-CWnd* TemporaryWrapper(HWND window) {
-    if (window->temporary == nullptr) {
-        window->temporary = new CWnd;
-        window->temporary->m_hWnd = window;
-    }
-    return window->temporary;
-}
-
-void Destroy(HWND window) {
-    // Closing a modal window ends its run first; the run destroys it.
-    if (window->kind == Kind::Dialog && window->inModalRun) {
-        EndModal(window, IDCANCEL);
-        return;
-    }
-    if (window->attached != nullptr) window->attached->m_hWnd = nullptr;
-    window->attached = nullptr;
-    win32::DestroyNative(window->native);
-}
+void DestroyWindowOf(HWND window) { win32::DestroyNative(window->native); }
 
 }  // namespace fw::detail
 
@@ -273,7 +236,7 @@ std::intptr_t Receive(Window* window, unsigned message, std::uintptr_t wParam, s
 
     const HFONT fontBefore = device != nullptr ? device->GetCurrentFont() : nullptr;
     detail::g_native = &current;
-    const LRESULT result = detail::Deliver(window, message, current.wParam, current.lParam);
+    const LRESULT result = detail::Dispatch(window, message, current.wParam, current.lParam);
     if (message == WM_CTLCOLORSTATIC && device->GetCurrentFont() != fontBefore) {
         // The static control paints with the font that its colour request
         // selected. Wine's static control selects its own font after the
@@ -291,15 +254,7 @@ std::intptr_t Receive(Window* window, unsigned message, std::uintptr_t wParam, s
     return detail::ToNativeResult(message, result);
 }
 
-void Forget(Window* window) {
-    if (window->attached != nullptr) window->attached->m_hWnd = nullptr;
-    if (window->temporary != nullptr) {
-        window->temporary->m_hWnd = nullptr;
-        delete window->temporary;
-    }
-    delete window->ownFont;
-    delete window;
-}
+void Forget(Window* window) { delete window; }
 
 }  // namespace fw::win32
 

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fw/window_record.h"
 #include "fw/win32/backend.h"
 
 class CWnd;
@@ -27,21 +28,17 @@ enum class Kind { Other, Dialog, Static, Edit, Button, ComboBox };
 // What a framework window handle points to. Made the first time a native
 // window of this process is asked for (which subclasses it), deleted when
 // the native window is destroyed.
-struct Window {
+struct Window : WindowRecord {
+    ~Window() override;
+
     HWND__* native = nullptr;
     std::intptr_t nativeProc = 0;  // the window procedure before ours
     Kind kind = Kind::Other;
-    CWnd* attached = nullptr;    // the object that receives its messages
-    CWnd* temporary = nullptr;   // a wrapper of its own, owned
     FontObject* font = nullptr;  // as set through WM_SETFONT
     bool fontSet = false;
     IconObject* icons[2] = {};       // small, big
     CursorObject* cursor = nullptr;  // as last set while it answered WM_SETCURSOR
     CFont* ownFont = nullptr;        // a dialog's copy of its template's font, owned
-    int modalDisabled = 0;           // modal windows open over it
-    bool inModalRun = false;
-    bool modalEnded = false;  // EndDialog has ended its modal run
-    int modalResult = -1;
 };
 
 // The system's item-drawing request and help request, laid out as the
@@ -72,11 +69,6 @@ struct CursorObject {
 };
 HICON__* NativeIcon(IconObject* icon);
 
-// The steps of a modal run: the dialog's window created from its template,
-// attached and initialised, centred over its owner, not yet shown (nullptr
-// without such a template); and the window taken away again.
-Window* OpenDialogWindow(CDialog& dialog, unsigned templateId, Window* owner);
-void CloseDialogWindow(Window* window);
 // The window answering WM_SETCURSOR now; nullptr outside that.
 Window* CurrentCursorTarget();
 

@@ -1,5 +1,6 @@
 // Windows opened as their modal run opens them, but with no run.
 #include "fw/dialog.h"
+#include "fw/internal.h"
 #include "fw/testing/modal.h"
 #include "fw/testing/toolkit.h"
 #include "fw/win32/window.h"
