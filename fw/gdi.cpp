@@ -1,9 +1,11 @@
 // Device contexts forward to their device; the device does the drawing.
 #include "fw/gdi.h"
 
+#include <cstring>
 #include <utility>
 
 #include "fw/diagnostics.h"
+#include "fw/internal.h"
 
 namespace fw::detail {
 namespace {
@@ -128,3 +130,12 @@ int CDC::StartDoc(DOCINFO* info) { return m_hDC->StartDoc(*info); }
 int CDC::StartPage() { return m_hDC->StartPage(); }
 int CDC::EndPage() { return m_hDC->EndPage(); }
 int CDC::EndDoc() { return m_hDC->EndDoc(); }
+
+BOOL CFont::CreatePointFont(int nPointSize, const char* faceName, CDC* pDC) {
+    const int logPixelsY = pDC != nullptr ? pDC->GetDeviceCaps(LOGPIXELSY) : fw::detail::ScreenLogPixelsY();
+    LOGFONT lf{};
+    lf.lfHeight = -(logPixelsY * nPointSize / 720);  // tenths of a point, truncated
+    lf.lfCharSet = DEFAULT_CHARSET;
+    if (faceName != nullptr) std::strncpy(lf.lfFaceName, faceName, LF_FACESIZE - 1);
+    return CreateFontIndirect(&lf);
+}

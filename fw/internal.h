@@ -74,6 +74,9 @@ void RunModalLoop(HWND dialog, CDialog& object);
 void WakeModalLoop(HWND dialog);
 void CloseDialogWindow(HWND dialog);
 
+// The screen's vertical resolution in dots per inch.
+int ScreenLogPixelsY();
+
 // File names: from the program's Windows-1252 text to the file system's
 // bytes, and back (a character without a byte becomes '?').
 std::string NativeFileName(std::string_view name);

@@ -87,7 +87,6 @@ inline COLORREF FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.b
 
 // Fonts.
 QFont ToQFont(HFONT font);
-int ScreenLogPixelsY();
 HFONT CreateFontFor(const char* face, int pointSize, int logPixelsY);
 void DeleteFont(HFONT font);
 

@@ -120,15 +120,6 @@ int fw::LiveFontCount() { return FontObject::live; }
 
 CFont::~CFont() { DeleteObject(); }
 
-BOOL CFont::CreatePointFont(int nPointSize, const char* faceName, CDC* pDC) {
-    const int logPixelsY = pDC != nullptr ? pDC->GetDeviceCaps(LOGPIXELSY) : fw::detail::ScreenLogPixelsY();
-    LOGFONT lf;
-    lf.lfHeight = -(logPixelsY * nPointSize / 720);  // tenths of a point, truncated
-    lf.lfCharSet = DEFAULT_CHARSET;
-    std::strncpy(lf.lfFaceName, faceName, LF_FACESIZE - 1);
-    return CreateFontIndirect(&lf);
-}
-
 BOOL CFont::CreateFontIndirect(const LOGFONT* logFont) {
     if (m_hObject != nullptr || logFont == nullptr) return FALSE;
     m_hObject = new FontObject(*logFont);

@@ -5,6 +5,7 @@
 
 #include "fw/diagnostics.h"
 #include "fw/gdi.h"
+#include "fw/internal.h"
 #include "fw/win32/backend.h"
 #include "fw/win32/native_fonts.h"
 
@@ -85,6 +86,8 @@ FontObject* WrapNativeFont(HFONT__* native) {
     return wrapper.get();
 }
 
+int ScreenLogPixelsY() { return win32::ScreenLogPixelsY(); }
+
 HBRUSH__* NativeBrush(BrushObject* brush) { return brush != nullptr ? brush->native : nullptr; }
 
 }  // namespace fw::detail
@@ -94,15 +97,6 @@ using fw::detail::FontObject;
 int fw::LiveFontCount() { return FontObject::live; }
 
 CFont::~CFont() { DeleteObject(); }
-
-BOOL CFont::CreatePointFont(int nPointSize, const char* faceName, CDC* pDC) {
-    const int logPixelsY = pDC != nullptr ? pDC->GetDeviceCaps(LOGPIXELSY) : fw::win32::ScreenLogPixelsY();
-    LOGFONT lf;
-    lf.lfHeight = -(logPixelsY * nPointSize / 720);  // tenths of a point, truncated
-    lf.lfCharSet = DEFAULT_CHARSET;
-    if (faceName != nullptr) std::strncpy(lf.lfFaceName, faceName, LF_FACESIZE - 1);
-    return CreateFontIndirect(&lf);
-}
 
 BOOL CFont::CreateFontIndirect(const LOGFONT* logFont) {
     if (m_hObject != nullptr || logFont == nullptr) return FALSE;
