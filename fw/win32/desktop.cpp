@@ -51,7 +51,7 @@ public:
         if (!win32::ChooseFile(NativeWindow(owner), choice, &path, &filterIndex)) return IDCANCEL;
         // The program sees the path in its own characters; the file system
         // gets it as chosen.
-        request.fileName = WithNativeSpelling(CString(win32::Windows1252FromUtf16(path)), win32::Utf8FromUtf16(path));
+        request.fileName = WithNativeSpelling(CString(detail::Windows1252FromUtf16(path)), win32::Utf8FromUtf16(path));
         request.filterIndex = filterIndex;
         return IDOK;
     }

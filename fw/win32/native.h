@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "fw/codepage.h"
+
 struct HWND__;
 struct tagMSG;
 
@@ -18,8 +20,8 @@ namespace fw::win32 {
 detail::Window* HeldBy(HWND__* window);
 
 // Windows-1252 and UTF-16, as the program's texts and the system's meet.
-std::u16string Utf16(std::string_view text);
-std::string Windows1252(std::u16string_view text);
+using detail::Utf16FromWindows1252;
+using detail::Windows1252FromUtf16;
 const wchar_t* Wide(const std::u16string& text);
 
 // An edit field's paste: the clipboard's text up to its first line break

@@ -10,7 +10,7 @@
 namespace fw::win32 {
 
 int ComboAdd(HWND combo, std::string_view text) {
-    return static_cast<int>(SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(Utf16(text)))));
+    return static_cast<int>(SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(Utf16FromWindows1252(text)))));
 }
 
 int ComboCount(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0)); }
@@ -30,7 +30,7 @@ bool ComboText(HWND combo, int index, std::string* text) {
         SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
     if (copied == CB_ERR) return false;
     wide.resize(static_cast<std::size_t>(copied));
-    *text = Windows1252(wide);
+    *text = Windows1252FromUtf16(wide);
     return true;
 }
 
@@ -48,7 +48,7 @@ void DrawItemText(HWND combo, HDC dc, const Rect& rect, int item, unsigned state
     FillRect(dc, &area, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     std::string text;
     if (item >= 0 && ComboText(combo, item, &text)) {
-        const std::u16string wide = Utf16(text);
+        const std::u16string wide = Utf16FromWindows1252(text);
         const int mode = SetBkMode(dc, TRANSPARENT);
         const COLORREF colour = SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         area.left += 2;

@@ -92,7 +92,7 @@ bool DescribeDialogFont(HWND dialog, FontDescription* description) {
     description->weight = logFont.lfWeight;
     description->italic = logFont.lfItalic != 0;
     description->charset = logFont.lfCharSet;
-    description->face = Windows1252(reinterpret_cast<const char16_t*>(logFont.lfFaceName));
+    description->face = Windows1252FromUtf16(reinterpret_cast<const char16_t*>(logFont.lfFaceName));
     return true;
 }
 

@@ -56,26 +56,6 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-std::u16string Utf16(std::string_view text) {
-    std::u16string wide(text.size(), u'\0');
-    for (std::size_t i = 0; i < text.size(); ++i) wide[i] = static_cast<char16_t>(detail::CharacterOfByte(text[i]));
-    return wide;
-}
-
-std::string Windows1252(std::u16string_view text) {
-    std::string bytes;
-    bytes.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t code = text[i];
-        if (code >= 0xD800 && code < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (text[i + 1] - 0xDC00);  // one character, two halves
-            ++i;
-        }
-        bytes.push_back(detail::ByteOfCharacter(code));
-    }
-    return bytes;
-}
-
 detail::Window* HeldBy(HWND window) {
     return window != nullptr ? static_cast<detail::Window*>(GetPropW(window, kProperty)) : nullptr;
 }
@@ -103,10 +83,10 @@ std::string TextOf(HWND window) {
     std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
     const int copied = GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), length + 1);
     text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return Windows1252(text);
+    return Windows1252FromUtf16(text);
 }
 
-void SetTextOf(HWND window, std::string_view text) { SetWindowTextW(window, Wide(Utf16(text))); }
+void SetTextOf(HWND window, std::string_view text) { SetWindowTextW(window, Wide(Utf16FromWindows1252(text))); }
 
 std::uint32_t StyleOf(HWND window) { return static_cast<std::uint32_t>(GetWindowLongW(window, GWL_STYLE)); }
 
@@ -176,7 +156,7 @@ std::string ProgramName() {
     std::u16string name = slash == std::u16string::npos ? path : path.substr(slash + 1);
     const std::size_t dot = name.find_last_of(u'.');
     if (dot != std::u16string::npos && dot > 0) name.resize(dot);
-    return Windows1252(name);
+    return Windows1252FromUtf16(name);
 }
 
 void RunMessageLoop() {

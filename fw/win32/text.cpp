@@ -1,7 +1,5 @@
 #include "fw/win32/text.h"
 
-#include "fw/codepage.h"
-
 namespace fw::win32 {
 namespace {
 
@@ -19,16 +17,6 @@ char32_t NextCharacter(std::u16string_view text, std::size_t& at) {
 }
 
 }  // namespace
-
-std::string Windows1252FromUtf16(std::u16string_view text) {
-    std::string result;
-    result.reserve(text.size());
-    for (std::size_t at = 0; at < text.size();) {
-        const char32_t code = NextCharacter(text, at);
-        result += IsHighSurrogate(code) || IsLowSurrogate(code) ? '?' : fw::detail::ByteOfCharacter(code);
-    }
-    return result;
-}
 
 std::string Utf8FromUtf16(std::u16string_view text) {
     std::string out;

@@ -75,7 +75,7 @@ void PressKey(Key key, unsigned modifiers) {
     win32::testing::PressKey(ToVirtualKey(key), modifiers);
 }
 
-void TypeText(std::string_view text) { win32::testing::TypeCharacters(win32::Utf16FromWindows1252(text)); }
+void TypeText(std::string_view text) { win32::testing::TypeCharacters(detail::Utf16FromWindows1252(text)); }
 void TypeUtf8(std::string_view text) { win32::testing::TypeCharacters(Utf16FromUtf8(text)); }
 
 void ReplaceText(HWND edit, std::string_view text) {

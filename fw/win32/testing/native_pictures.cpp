@@ -77,7 +77,7 @@ ShownFont FontShownBy(HWND window) {
     HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
     wchar_t face[LF_FACESIZE] = {};
     GetTextFaceW(dc, LF_FACESIZE, face);
-    shown.family = Windows1252(reinterpret_cast<const char16_t*>(face));
+    shown.family = Windows1252FromUtf16(reinterpret_cast<const char16_t*>(face));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     // The size the font asks for: a raster face (Fixedsys) comes only in
