@@ -5,6 +5,7 @@
 #include "fw/win32/window.h"
 
 int AfxWinMain(int, char**) {
+    fw::win32::SearchOnlyTheSystemFolder();
     CWinApp* app = AfxGetApp();
     if (app == nullptr) return 1;
     // The application's name: the program file's name without folder and extension.

@@ -24,6 +24,14 @@ using detail::Utf16FromWindows1252;
 using detail::Windows1252FromUtf16;
 const wchar_t* Wide(const std::u16string& text);
 
+// A function of a system DLL, loaded now from the system folder if it is
+// not loaded yet; nullptr when the system has none.
+void* SystemFunctionAddress(const wchar_t* dll, const char* name);
+template <class Function>
+Function SystemFunction(const wchar_t* dll, const char* name) {
+    return reinterpret_cast<Function>(SystemFunctionAddress(dll, name));
+}
+
 // An edit field's paste: the clipboard's text up to its first line break
 // or NUL, over the selection.
 void PasteOneLine(HWND__* edit);

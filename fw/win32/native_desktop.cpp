@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "fw/win32/dialog_template.h"
+#include "fw/win32/native.h"
 #include "fw/win32/text.h"
 
 namespace fw::win32 {
@@ -96,9 +97,13 @@ bool ChooseFile(HWND owner, const FileChoice& choice, std::u16string* path, int*
 }
 
 bool PrinterInstalled() {
+    // The printers' DLL, from the system folder (see imports.cpp).
+    const auto enumPrinters = SystemFunction<decltype(&EnumPrintersW)>(L"winspool.drv", "EnumPrintersW");
     DWORD needed = 0;
     DWORD count = 0;
-    EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed, &count);
+    if (enumPrinters != nullptr) {
+        enumPrinters(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed, &count);
+    }
     return needed > 0;
 }
 

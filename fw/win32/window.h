@@ -115,6 +115,9 @@ int SystemMetric(int index);
 std::uint32_t DialogFaceColour();
 // The program file's name without folder and extension.
 std::string ProgramName();
+// From now on the system loads DLLs from its own folder only, never from
+// the program's folder or the current one.
+void SearchOnlyTheSystemFolder();
 // Runs messages until the quit message.
 void RunMessageLoop();
 

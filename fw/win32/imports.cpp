@@ -1,0 +1,67 @@
+// The system's functions that the program does not need at start: the
+// common dialogs (comdlg32), the shell (shell32) and the printers
+// (winspool.drv). They are not in the program's import table, so that
+// starting it loads none of these DLLs nor what they bring with them (the
+// print support pulls in the printing system), and no copy of them planted
+// beside the program is ever loaded. Each one's import slot, through which
+// calls declared by the Windows headers go, first holds a stand-in that
+// loads the DLL from the system folder, puts the real function in the slot
+// and calls it: the first call pays for the loading, later ones go straight
+// to the system. (The printers' functions are declared without an import
+// slot: they are asked for by name, SystemFunction in native.h.)
+#include <windows.h>
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include "fw/win32/native.h"
+
+namespace fw::win32 {
+
+void* SystemFunctionAddress(const wchar_t* dll, const char* name) {
+    HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return module != nullptr ? reinterpret_cast<void*>(GetProcAddress(module, name)) : nullptr;
+}
+
+void SearchOnlyTheSystemFolder() { SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32); }
+
+}  // namespace fw::win32
+
+namespace {
+
+template <class Function>
+struct OnFirstCall;
+
+template <class Result, class... Arguments>
+struct OnFirstCall<Result(WINAPI*)(Arguments...)> {
+    using Function = Result(WINAPI*)(Arguments...);
+
+    // What a call answers when the DLL cannot be loaded: the function's
+    // failure (FALSE, no handle).
+    template <Function* Slot, const wchar_t* Dll, const char* Name>
+    static Result WINAPI Load(Arguments... arguments) {
+        const auto found = fw::win32::SystemFunction<Function>(Dll, Name);
+        if (found == nullptr) return Result{};
+        *Slot = found;
+        return found(arguments...);
+    }
+};
+
+constexpr wchar_t kComdlg32[] = L"comdlg32.dll";
+constexpr wchar_t kShell32[] = L"shell32.dll";
+
+constexpr char kGetOpenFileNameW[] = "GetOpenFileNameW";
+constexpr char kGetSaveFileNameW[] = "GetSaveFileNameW";
+constexpr char kPrintDlgW[] = "PrintDlgW";
+constexpr char kShellExecuteW[] = "ShellExecuteW";
+
+}  // namespace
+
+// The slots, named as the linker names a DLL function's import slot.
+#define KALVEX_LOADED_ON_FIRST_CALL(dll, name)                                                           \
+    extern "C" decltype(&name) __imp_##name;                                                             \
+    decltype(&name) __imp_##name = &OnFirstCall<decltype(&name)>::Load<&__imp_##name, dll, k##name>
+
+KALVEX_LOADED_ON_FIRST_CALL(kComdlg32, GetOpenFileNameW);
+KALVEX_LOADED_ON_FIRST_CALL(kComdlg32, GetSaveFileNameW);
+KALVEX_LOADED_ON_FIRST_CALL(kComdlg32, PrintDlgW);
+KALVEX_LOADED_ON_FIRST_CALL(kShell32, ShellExecuteW);
