@@ -1,20 +1,22 @@
 // What a backend of the framework provides (fw/qt/ over Qt; fw/win32/ over
 // the Windows API). Not for the program's use.
 //
-// Besides the functions below, a backend defines:
+// The vocabulary is the backend's (fw/types.h): on Windows the system's own
+// headers, elsewhere the framework's declarations of the same names, whose
+// functions the backend defines (fw/qt/vocabulary.h). Besides the primitives
+// below, a backend defines:
 //   CWnd:      SetWindowText, GetWindowText, GetDlgItem, GetStyle, GetParent,
 //              IsIconic, IsWindowEnabled, IsWindowVisible, GetClientRect,
-//              GetWindowRect, SetFocus, GetFocus; and GetKeyState
+//              GetWindowRect, SetFocus, GetFocus
 //   CDialog:   MapDialogRect
 //   CComboBox: AddString, GetCount, GetCurSel, SetCurSel, ResetContent, GetLBText
-//   CFont, GetObject, GetStockObject; CPaintDC's constructor; its devices
-//   LoadCursorImage, DestroyCursor, SetCursor, GetSystemMetrics, CWinApp::LoadIcon
-//   LiveFontCount, LiveCursorCount, LiveWindowCount (fw/diagnostics.h)
+//   CWinApp::LoadIcon, LoadCursorImage
+//   LiveCursorCount, LiveDeviceContextCount, LiveWindowCount (fw/diagnostics.h)
 //   fw::detail::RealDesktop(): message boxes, the file and print dialogs, the
 //              opener and the clipboard of the desktop (fw/desktop.h)
 //   CFile's opening, writing and closing, and the causes of the system's
 //              error codes (CFileException::OsErrorToException)
-//   AfxWinMain and the program's entry point
+//   AfxWinMain (the entry point, main, is fw/entry.cpp)
 // and, for tests, the toolkit-bound part of the test support: the functions
 // of fw/testing/{toolkit,modal,input,pictures,real_desktop}.h that fw/testing/
 // does not define.
@@ -76,6 +78,13 @@ void CloseDialogWindow(HWND dialog);
 
 // The screen's vertical resolution in dots per inch.
 int ScreenLogPixelsY();
+// Deletes a device context that the framework made (a printer's) and that
+// its owner lets go of.
+void DeleteContext(HDC dc);
+// Lets go of the wrappers CDC::FromHandle made for contexts nobody attached
+// (written once, in fw/gdi.cpp; Dispatch calls it once the outermost message
+// is handled).
+void FreeTemporaryDCs();
 
 // File names: from the program's Windows-1252 text to the file system's
 // bytes, and back (a character without a byte becomes '?').

@@ -22,7 +22,17 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefaultProc(window, message, wParam, lParam);
 }
 
+namespace {
+int g_dispatchDepth = 0;
+}
+
 LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    struct Depth {
+        Depth() { ++g_dispatchDepth; }
+        ~Depth() {
+            if (--g_dispatchDepth == 0) FreeTemporaryDCs();
+        }
+    } depth;
     try {
         return Send(window, message, wParam, lParam);
     } catch (CException* e) {

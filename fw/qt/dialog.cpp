@@ -83,7 +83,9 @@ QComboBox* DropDownOf(QObject* watched) {
 
 void DialogWidget::requestHelp(Window* target, Qt::KeyboardModifiers modifiers) {
     const InputScope input(modifiers);
-    HELPINFO info;
+    HELPINFO info{};
+    info.cbSize = sizeof(info);
+    info.iContextType = HELPINFO_WINDOW;
     info.iCtrlId = target->id;
     info.hItemHandle = target;
     Dispatch(target, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
@@ -152,8 +154,9 @@ bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
         // In a menu only F1 is ours: help for the window that owns the menu.
         if (key->key() != Qt::Key_F1) return false;
         const InputScope input(key->modifiers());
-        HELPINFO info;
-        info.iContextType = 2;  // a menu item
+        HELPINFO info{};
+        info.cbSize = sizeof(info);
+        info.iContextType = HELPINFO_MENUITEM;
         Dispatch(handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
         return true;
     }

@@ -10,6 +10,7 @@
 #include "fw/exception.h"
 #include "fw/gdi.h"
 #include "fw/qt/backend.h"
+#include "fw/qt/device.h"
 #include "fw/qt/combo_widget.h"
 #include "fw/wnd.h"
 

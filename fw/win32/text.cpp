@@ -1,5 +1,7 @@
 #include "fw/win32/text.h"
 
+#include "fw/win32/backend.h"
+
 namespace fw::win32 {
 namespace {
 
@@ -77,6 +79,23 @@ std::u16string Utf16FromUtf8(std::string_view text) {
         at += length;
     }
     return out;
+}
+
+std::wstring Wide(std::string_view text) {
+    const std::u16string wide = Utf16FromWindows1252(text);
+    return std::wstring(wide.begin(), wide.end());
+}
+
+std::string Narrow(std::wstring_view text) {
+    return Windows1252FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+}
+
+std::string TextOf(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return Narrow(text);
 }
 
 }  // namespace fw::win32
