@@ -2,7 +2,10 @@
 // watching the X server from outside; then, after a settle time, reads the
 // program's peak resident memory and ends it.
 //
-//   map_watch SETTLE_MS PROGRAM [ARGS...]
+//   map_watch [--unmanaged] SETTLE_MS PROGRAM [ARGS...]
+//
+// --unmanaged: a window that no window manager manages (override-redirect)
+// counts too, as Wine makes its windows on an X server without one.
 //
 // Prints "<milliseconds> <VmHWM KiB>" on standard output. The program's own
 // output goes to standard error. Exits 1 when no window appears within 30 s.
@@ -82,8 +85,13 @@ void Stop(pid_t pid) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool unmanaged = argc > 1 && std::strcmp(argv[1], "--unmanaged") == 0;
+    if (unmanaged) {
+        --argc;
+        ++argv;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s SETTLE_MS PROGRAM [ARGS...]\n", argv[0]);
+        std::fprintf(stderr, "usage: map_watch [--unmanaged] SETTLE_MS PROGRAM [ARGS...]\n");
         return 2;
     }
     const int settleMs = std::atoi(argv[1]);
@@ -123,7 +131,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         const auto at = Clock::now();
-        if (event.type != MapNotify || event.xmap.event != root || event.xmap.override_redirect) continue;
+        if (event.type != MapNotify || event.xmap.event != root) continue;
+        if (event.xmap.override_redirect && !unmanaged) continue;
         if (WindowPid(display, event.xmap.window, pidAtom) == pid) mapped = at;
     }
 

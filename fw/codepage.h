@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 namespace fw::detail {
 
@@ -30,5 +32,13 @@ inline char ByteOfCharacter(char32_t code) {
     }
     return '?';
 }
+
+// Whole texts between Windows-1252 and UTF-16. To UTF-16 the five bytes
+// without a character stand for the C1 controls of the same number, as the
+// system's own conversion has them; from UTF-16 a character without a byte
+// becomes '?', as does a surrogate that is not part of a pair (one '?' for a
+// pair).
+std::u16string Utf16FromWindows1252(std::string_view text);
+std::string Windows1252FromUtf16(std::u16string_view text);
 
 }  // namespace fw::detail

@@ -3,8 +3,6 @@
 
 #include "fw/wnd.h"
 
-struct DRAWITEMSTRUCT;
-
 class CStatic : public CWnd {};
 
 // A drop-down list.

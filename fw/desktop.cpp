@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "fw/app.h"
+#include "fw/internal.h"
 
 namespace fw {
 namespace detail {
@@ -24,13 +25,10 @@ int AfxMessageBox(const char* text, UINT type) {
     return fw::CurrentDesktop().MessageBox(fw::OwnerOf(nullptr), text, AfxGetAppName(), type);
 }
 
-INT_PTR ShellExecuteA(HWND, const char* verb, const char* file, const char*, const char*, int showCommand) {
+INT_PTR fw::detail::OpenThroughDesktop(const char* verb, const char* file, int showCommand) {
     if (verb == nullptr || std::strcmp(verb, "open") != 0) return SE_ERR_NOASSOC;
     if (file == nullptr || *file == '\0') return SE_ERR_FNF;
-    return fw::CurrentDesktop().Open(file, showCommand);
+    return CurrentDesktop().Open(file, showCommand);
 }
 
-BOOL OpenClipboard(HWND owner) { return fw::CurrentDesktop().OpenClipboard(owner); }
-BOOL EmptyClipboard() { return fw::CurrentDesktop().EmptyClipboard(); }
 BOOL SetClipboardText(const char* text) { return fw::CurrentDesktop().SetClipboardText(text); }
-BOOL CloseClipboard() { return fw::CurrentDesktop().CloseClipboard(); }

@@ -54,18 +54,17 @@ void SetDesktop(Desktop* desktop);
 
 }  // namespace fw
 
-// The shell's failures; an answer above 32 means the document was opened.
-inline constexpr INT_PTR SE_ERR_FNF = 2;       // no such file
-inline constexpr INT_PTR SE_ERR_NOASSOC = 31;  // nothing opens it
-
-// Framework functions over the desktop.
+// Framework functions over the desktop. The system's ShellExecuteA (the
+// verb "open" only; others fail with SE_ERR_NOASSOC), OpenClipboard,
+// EmptyClipboard and CloseClipboard go to the desktop too.
 // A message box over the main window with the application's name as caption;
 // without an icon in `type` it shows the exclamation mark.
 int AfxMessageBox(const char* text, UINT type = MB_OK);
-// Only the verb "open" is known; other verbs fail with SE_ERR_NOASSOC.
-INT_PTR ShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters, const char* directory,
-                      int showCommand);
-BOOL OpenClipboard(HWND owner);
-BOOL EmptyClipboard();
+// Puts text on the open clipboard (CF_TEXT).
 BOOL SetClipboardText(const char* text);
-BOOL CloseClipboard();
+
+namespace fw::detail {
+// The system's shell and clipboard functions as the framework answers them:
+// through the desktop in use.
+INT_PTR OpenThroughDesktop(const char* verb, const char* file, int showCommand);
+}  // namespace fw::detail

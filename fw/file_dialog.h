@@ -4,9 +4,6 @@
 #include "fw/desktop.h"
 #include "fw/wnd.h"
 
-inline constexpr DWORD OFN_OVERWRITEPROMPT = 0x00000002;
-inline constexpr DWORD OFN_HIDEREADONLY = 0x00000004;
-
 class CFileDialog {
 public:
     // The filter is pairs of description and pattern, each ended by '|', and

@@ -1,86 +1,45 @@
-// Device contexts forward to their device; the device does the drawing.
+// Device contexts and fonts over the system's drawing functions.
 #include "fw/gdi.h"
 
-#include <utility>
+#include <cstring>
+#include <map>
+#include <memory>
 
 #include "fw/diagnostics.h"
+#include "fw/internal.h"
+#include "fw/wnd.h"
 
 namespace fw::detail {
 namespace {
 
-int g_liveDevices = 0;
+int g_liveFonts = 0;
+
+// Wrappers of contexts that nobody attached, until the message that made
+// them is handled.
+std::map<HDC, std::unique_ptr<CDC>>& Temporary() {
+    static auto* const temporary = new std::map<HDC, std::unique_ptr<CDC>>;
+    return *temporary;
+}
 
 }  // namespace
 
-Device::Device(COLORREF textColour, COLORREF backgroundColour, HFONT font)
-    : m_state{textColour, backgroundColour, OPAQUE, font} {
-    ++g_liveDevices;
-}
-
-Device::~Device() { --g_liveDevices; }
-
-int Device::SaveDC() {
-    m_saved.push_back(m_state);
-    return static_cast<int>(m_saved.size());
-}
-
-BOOL Device::RestoreDC(int nSavedDC) {
-    const int count = static_cast<int>(m_saved.size());
-    const int target = nSavedDC < 0 ? count + nSavedDC + 1 : nSavedDC;
-    if (target < 1 || target > count) return FALSE;
-    m_state = m_saved[static_cast<std::size_t>(target - 1)];
-    m_saved.resize(static_cast<std::size_t>(target - 1));
-    FontChanged();
-    return TRUE;
-}
-
-COLORREF Device::SetBkColor(COLORREF colour) { return std::exchange(m_state.bkColour, colour); }
-int Device::SetBkMode(int mode) { return std::exchange(m_state.bkMode, mode); }
-COLORREF Device::SetTextColor(COLORREF colour) { return std::exchange(m_state.textColour, colour); }
-
-HFONT Device::SelectFont(HFONT font) {
-    if (font == nullptr) return nullptr;
-    HFONT previous = std::exchange(m_state.font, font);
-    FontChanged();
-    return previous;
-}
-
-int Device::GetDeviceCaps(int index) const {
-    const Metrics metrics = DeviceMetrics();
-    switch (index) {
-    case LOGPIXELSX:
-        return metrics.logPixelsX;
-    case LOGPIXELSY:
-        return metrics.logPixelsY;
-    case HORZRES:
-        return metrics.width;
-    case VERTRES:
-        return metrics.height;
-    default:
-        return 0;
-    }
-}
-
-int Device::StartDoc(const DOCINFO&) { return -1; }
-int Device::StartPage() { return -1; }
-int Device::EndPage() { return -1; }
-int Device::EndDoc() { return -1; }
-
-CDC& Device::Wrapper() {
-    if (!m_wrapper) {
-        m_wrapper = std::make_unique<CDC>();
-        m_wrapper->m_hDC = this;
-    }
-    return *m_wrapper;
-}
+void FreeTemporaryDCs() { Temporary().clear(); }
 
 }  // namespace fw::detail
 
-int fw::LiveDeviceContextCount() { return fw::detail::g_liveDevices; }
+int fw::LiveFontCount() { return fw::detail::g_liveFonts; }
 
 CDC::~CDC() { DeleteDC(); }
 
-CDC* CDC::FromHandle(HDC hDC) { return hDC != nullptr ? &hDC->Wrapper() : nullptr; }
+CDC* CDC::FromHandle(HDC hDC) {
+    if (hDC == nullptr) return nullptr;
+    std::unique_ptr<CDC>& wrapper = fw::detail::Temporary()[hDC];
+    if (!wrapper) {
+        wrapper = std::make_unique<CDC>();
+        wrapper->m_hDC = hDC;
+    }
+    return wrapper.get();
+}
 
 BOOL CDC::Attach(HDC hDC) {
     if (m_hDC != nullptr || hDC == nullptr) return FALSE;
@@ -91,40 +50,93 @@ BOOL CDC::Attach(HDC hDC) {
 
 BOOL CDC::DeleteDC() {
     if (m_hDC == nullptr) return FALSE;
-    if (m_owned) delete m_hDC;
+    if (m_owned) fw::detail::DeleteContext(m_hDC);
     m_hDC = nullptr;
     m_owned = false;
     return TRUE;
 }
 
-int CDC::SaveDC() { return m_hDC->SaveDC(); }
-BOOL CDC::RestoreDC(int nSavedDC) { return m_hDC->RestoreDC(nSavedDC); }
-COLORREF CDC::SetBkColor(COLORREF colour) { return m_hDC->SetBkColor(colour); }
-int CDC::SetBkMode(int mode) { return m_hDC->SetBkMode(mode); }
-COLORREF CDC::SetTextColor(COLORREF colour) { return m_hDC->SetTextColor(colour); }
-HFONT CDC::SelectObject(CFont* font) { return m_hDC->SelectFont(font ? font->m_hObject : nullptr); }
-HFONT CDC::SelectObject(HFONT font) { return m_hDC->SelectFont(font); }
+int CDC::SaveDC() { return ::SaveDC(m_hDC); }
+BOOL CDC::RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }
+COLORREF CDC::SetBkColor(COLORREF colour) { return ::SetBkColor(m_hDC, colour); }
+int CDC::SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
+COLORREF CDC::SetTextColor(COLORREF colour) { return ::SetTextColor(m_hDC, colour); }
+HFONT CDC::SelectObject(CFont* font) { return SelectObject(font != nullptr ? font->m_hObject : nullptr); }
 
-BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const char* text, UINT count, const int*) {
-    return m_hDC->ExtTextOut(x, y, options, rect, std::string_view(text ? text : "", text ? count : 0));
+HFONT CDC::SelectObject(HFONT font) {
+    if (font == nullptr) return nullptr;
+    return static_cast<HFONT>(::SelectObject(m_hDC, font));
+}
+
+BOOL CDC::ExtTextOut(int x, int y, UINT options, const RECT* rect, const char* text, UINT count, const int* dx) {
+    return ::ExtTextOutA(m_hDC, x, y, options, rect, text, text != nullptr ? count : 0, dx);
 }
 
 BOOL CDC::TextOut(int x, int y, const char* text, int count) {
-    return m_hDC->TextOut(x, y, std::string_view(text ? text : "", text && count > 0 ? count : 0));
+    return ::TextOutA(m_hDC, x, y, text != nullptr ? text : "", text != nullptr && count > 0 ? count : 0);
 }
 
-BOOL CDC::TextOut(int x, int y, const CString& text) { return m_hDC->TextOut(x, y, text.View()); }
+BOOL CDC::TextOut(int x, int y, const CString& text) { return TextOut(x, y, text, text.GetLength()); }
 
 CSize CDC::GetTextExtent(const char* text, int count) {
-    return m_hDC->GetTextExtent(std::string_view(text ? text : "", text && count > 0 ? count : 0));
+    CSize size;
+    if (!::GetTextExtentPoint32A(m_hDC, text != nullptr ? text : "", text != nullptr && count > 0 ? count : 0,
+                                 &size)) {
+        return {};
+    }
+    return size;
 }
 
-BOOL CDC::GetTextMetrics(TEXTMETRIC* metrics) { return m_hDC->GetTextMetrics(metrics); }
-void CDC::DrawFocusRect(const CRect* rect) { m_hDC->DrawFocusRect(*rect); }
-BOOL CDC::DrawIcon(int x, int y, HICON icon) { return m_hDC->DrawIcon(x, y, icon); }
-void CDC::FillSolidRect(const CRect* rect, COLORREF colour) { m_hDC->FillSolidRect(*rect, colour); }
-int CDC::GetDeviceCaps(int index) const { return m_hDC->GetDeviceCaps(index); }
-int CDC::StartDoc(DOCINFO* info) { return m_hDC->StartDoc(*info); }
-int CDC::StartPage() { return m_hDC->StartPage(); }
-int CDC::EndPage() { return m_hDC->EndPage(); }
-int CDC::EndDoc() { return m_hDC->EndDoc(); }
+BOOL CDC::GetTextMetrics(TEXTMETRIC* metrics) { return ::GetTextMetricsA(m_hDC, metrics); }
+void CDC::DrawFocusRect(const RECT* rect) { ::DrawFocusRect(m_hDC, rect); }
+BOOL CDC::DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
+
+// A solid fill as the system's own code does it: an opaque text output of
+// nothing, in the colour as the background colour, which is then restored.
+void CDC::FillSolidRect(const RECT* rect, COLORREF colour) {
+    const COLORREF previous = ::SetBkColor(m_hDC, colour);
+    ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, rect, nullptr, 0, nullptr);
+    ::SetBkColor(m_hDC, previous);
+}
+
+int CDC::GetDeviceCaps(int index) const { return ::GetDeviceCaps(m_hDC, index); }
+int CDC::StartDoc(DOCINFO* info) { return ::StartDocA(m_hDC, info); }
+int CDC::StartPage() { return ::StartPage(m_hDC); }
+int CDC::EndPage() { return ::EndPage(m_hDC); }
+int CDC::EndDoc() { return ::EndDoc(m_hDC); }
+
+CPaintDC::CPaintDC(CWnd* wnd) : m_hWnd(wnd != nullptr ? wnd->m_hWnd : nullptr) {
+    if (m_hWnd != nullptr) m_hDC = ::BeginPaint(m_hWnd, &m_ps);
+}
+
+CPaintDC::~CPaintDC() {
+    if (m_hDC != nullptr) ::EndPaint(m_hWnd, &m_ps);
+    m_hDC = nullptr;
+}
+
+CFont::~CFont() { DeleteObject(); }
+
+BOOL CFont::CreatePointFont(int nPointSize, const char* faceName, CDC* pDC) {
+    const int logPixelsY = pDC != nullptr ? pDC->GetDeviceCaps(LOGPIXELSY) : fw::detail::ScreenLogPixelsY();
+    LOGFONT lf{};
+    lf.lfHeight = -(logPixelsY * nPointSize / 720);  // tenths of a point, truncated
+    lf.lfCharSet = DEFAULT_CHARSET;
+    if (faceName != nullptr) std::strncpy(lf.lfFaceName, faceName, LF_FACESIZE - 1);
+    return CreateFontIndirect(&lf);
+}
+
+BOOL CFont::CreateFontIndirect(const LOGFONT* logFont) {
+    if (m_hObject != nullptr || logFont == nullptr) return FALSE;
+    m_hObject = ::CreateFontIndirectA(logFont);
+    if (m_hObject == nullptr) return FALSE;
+    ++fw::detail::g_liveFonts;
+    return TRUE;
+}
+
+BOOL CFont::DeleteObject() {
+    if (m_hObject == nullptr) return FALSE;
+    ::DeleteObject(m_hObject);
+    m_hObject = nullptr;
+    --fw::detail::g_liveFonts;
+    return TRUE;
+}

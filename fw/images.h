@@ -1,11 +1,8 @@
-// Icons and cursors from the program's resources, and system metrics.
+// Cursors from the program's resources.
 #pragma once
 
 #include "fw/types.h"
 
-// A cursor of its own (the caller destroys it), at the given size.
+// A cursor of its own from the program's pictures, at the given size; the
+// caller destroys it (DestroyCursor).
 HCURSOR LoadCursorImage(UINT nIDResource, int cx, int cy);
-BOOL DestroyCursor(HCURSOR cursor);
-// Sets the cursor of the window that is answering WM_SETCURSOR.
-HCURSOR SetCursor(HCURSOR cursor);
-int GetSystemMetrics(int index);

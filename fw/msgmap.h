@@ -13,7 +13,6 @@
 class CCmdTarget;
 class CWnd;
 class CDC;
-struct HELPINFO;
 
 namespace fw {
 

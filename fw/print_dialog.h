@@ -7,18 +7,6 @@
 
 class CWnd;
 
-inline constexpr DWORD PD_NOSELECTION = 0x4;
-inline constexpr DWORD PD_NOPAGENUMS = 0x8;
-inline constexpr DWORD PD_RETURNDC = 0x100;
-inline constexpr DWORD PD_USEDEVMODECOPIESANDCOLLATE = 0x40000;
-inline constexpr DWORD PD_HIDEPRINTTOFILE = 0x100000;
-
-struct PRINTDLG {
-    DWORD Flags = 0;
-    HWND hwndOwner = nullptr;
-    HDC hDC = nullptr;  // the chosen printer's context, after OK
-};
-
 // The full print dialog (the framework offers no print-setup variant). The
 // framework adds PD_RETURNDC: after OK the dialog holds a context for the
 // chosen printer.

@@ -8,15 +8,6 @@
 
 class CFont;
 
-struct HELPINFO {
-    UINT cbSize = sizeof(HELPINFO);
-    int iContextType = 1;  // HELPINFO_WINDOW
-    int iCtrlId = 0;
-    HWND hItemHandle = nullptr;
-    DWORD dwContextId = 0;
-    CPoint MousePos;
-};
-
 // Anything that has a routing table.
 class CCmdTarget {
 public:
@@ -105,6 +96,3 @@ public:
     BOOL OnHelpInfo(HELPINFO* pHelpInfo);
     void OnLButtonDown(UINT nFlags, CPoint point);
 };
-
-// The state of a key while the current input is handled: negative when down.
-short GetKeyState(int nVirtKey);

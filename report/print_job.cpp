@@ -18,11 +18,12 @@ BOOL CPrintJob::SelectPrinter() {
 BOOL CPrintJob::StartJob() {
     if (m_font.CreatePointFont(120, "Courier New", &m_dc)) m_dc.SelectObject(&m_font);
 
-    DOCINFO info;
+    DOCINFO info{};
+    info.cbSize = sizeof(info);
     info.lpszDocName = AfxGetAppName();
     const BOOL started = m_dc.StartDoc(&info) > 0;
 
-    TEXTMETRIC metrics;
+    TEXTMETRIC metrics{};
     m_dc.GetTextMetrics(&metrics);
     m_nLineHeight = metrics.tmHeight + metrics.tmInternalLeading;
 

@@ -47,7 +47,7 @@ HBRUSH CLinkLabel::CtlColor(CDC* pDC, UINT) {
     pDC->SetTextColor(kLinkBlue);
     pDC->SetBkMode(TRANSPARENT);
     // No background of its own: the dialog's shows through.
-    return GetStockObject(NULL_BRUSH);
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
 // The whole control takes the mouse, also where it shows no text.
@@ -61,7 +61,7 @@ BOOL CLinkLabel::OnSetCursor(CWnd*, UINT, UINT) {
 void CLinkLabel::OnLButtonDown(UINT nFlags, CPoint point) {
     CString link;
     GetWindowText(link);
-    if (ShellExecuteA(nullptr, "open", link, nullptr, nullptr, SW_SHOWNORMAL) > kLastShellError) {
+    if (reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", link, nullptr, nullptr, SW_SHOWNORMAL)) > kLastShellError) {
         CStatic::OnLButtonDown(nFlags, point);
         return;
     }

@@ -25,11 +25,9 @@ enum class Kind { Dialog, Static, Edit, Button, ComboBox };
 
 // What a window handle points to: the widget and what the framework keeps
 // about it. Owned by the widget (see WindowHolder).
-struct Window {
+struct Window : WindowRecord {
     Window(QWidget* widget, Kind kind);
-    ~Window();
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
+    ~Window() override;
 
     QWidget* widget;
     QWidget* client = nullptr;  // a dialog's client area, below its menu bar
@@ -38,13 +36,9 @@ struct Window {
     DWORD style = 0;
     DWORD exStyle = 0;
     Window* parent = nullptr;  // the dialog of a control
-    CWnd* attached = nullptr;  // the object that receives its messages
-    std::unique_ptr<CWnd> temporary;
     HFONT font = nullptr;      // as set by WM_SETFONT
     HICON icons[2] = {};       // small, big
     HCURSOR cursor = nullptr;  // as last set while it answered WM_SETCURSOR
-    int modalDisabled = 0;     // modal windows open over it
-    bool modalEnded = false;   // EndDialog has ended its modal run
 };
 
 struct BrushObject {
@@ -72,10 +66,6 @@ Window* WindowOf(QWidget* widget);
 // modal window that is up.
 QWidget* OwnerWidget(HWND owner);
 
-// Sends a message where the toolkit calls in: exceptions escaping a handler
-// are reported here and go no further.
-LRESULT Dispatch(Window* window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-
 // While alive, GetKeyState answers from the modifiers of this input.
 class InputScope {
 public:
@@ -99,7 +89,6 @@ inline COLORREF FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.b
 QFont ToQFont(HFONT font);
 HFONT CreateFontFor(const char* face, int pointSize, int logPixelsY);
 void DeleteFont(HFONT font);
-int ScreenLogPixelsY();
 
 // Images.
 QPixmap IconPixmap(HICON icon);
@@ -115,12 +104,6 @@ public:
 private:
     Window* m_previous;
 };
-
-// The steps of a modal run: the dialog's window created from its template,
-// attached and initialised, centred over its owner, not yet shown (nullptr
-// without such a template); and the window taken away again.
-Window* OpenDialogWindow(CDialog& dialog, UINT templateId, Window* owner);
-void CloseDialogWindow(Window* window);
 
 // Controls created from a template.
 QWidget* CreateControl(const ControlTemplate& item, Window* dialog, QWidget* client);

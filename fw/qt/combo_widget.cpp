@@ -91,7 +91,7 @@ bool ComboWidget::drawItem(QPainter& painter, const QRect& rect, int item, UINT 
     PainterDevice dc(&painter, control->font, FromQColor(colours.color(QPalette::Text)),
                      FromQColor(colours.color(QPalette::Base)));
 
-    DRAWITEMSTRUCT dis;
+    DRAWITEMSTRUCT dis{};
     dis.CtlType = ODT_COMBOBOX;
     dis.CtlID = static_cast<UINT>(control->id);
     dis.itemID = static_cast<UINT>(item);

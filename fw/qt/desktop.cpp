@@ -130,3 +130,12 @@ Desktop& RealDesktop() {
 }
 
 }  // namespace fw::detail
+
+// The system's shell and clipboard functions, answered by the desktop in use.
+HINSTANCE ShellExecuteA(HWND, const char* verb, const char* file, const char*, const char*, int showCommand) {
+    return reinterpret_cast<HINSTANCE>(fw::detail::OpenThroughDesktop(verb, file, showCommand));
+}
+
+BOOL OpenClipboard(HWND owner) { return fw::CurrentDesktop().OpenClipboard(owner); }
+BOOL EmptyClipboard() { return fw::CurrentDesktop().EmptyClipboard(); }
+BOOL CloseClipboard() { return fw::CurrentDesktop().CloseClipboard(); }

@@ -83,7 +83,9 @@ QComboBox* DropDownOf(QObject* watched) {
 
 void DialogWidget::requestHelp(Window* target, Qt::KeyboardModifiers modifiers) {
     const InputScope input(modifiers);
-    HELPINFO info;
+    HELPINFO info{};
+    info.cbSize = sizeof(info);
+    info.iContextType = HELPINFO_WINDOW;
     info.iCtrlId = target->id;
     info.hItemHandle = target;
     Dispatch(target, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
@@ -152,8 +154,9 @@ bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
         // In a menu only F1 is ours: help for the window that owns the menu.
         if (key->key() != Qt::Key_F1) return false;
         const InputScope input(key->modifiers());
-        HELPINFO info;
-        info.iContextType = 2;  // a menu item
+        HELPINFO info{};
+        info.cbSize = sizeof(info);
+        info.iContextType = HELPINFO_MENUITEM;
         Dispatch(handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
         return true;
     }
@@ -317,36 +320,27 @@ void Close(DialogWidget* widget) {
 
 }  // namespace
 
-Window* OpenDialogWindow(CDialog& dialog, UINT templateId, Window* owner) {
+HWND OpenDialogWindow(CDialog& dialog, UINT templateId, HWND owner) {
     const DialogTemplate* dt = FindDialog(templateId);
     return dt != nullptr ? Open(dialog, *dt, owner)->handle() : nullptr;
 }
 
-void CloseDialogWindow(Window* window) {
+void CloseDialogWindow(HWND window) {
     if (auto* widget = dynamic_cast<DialogWidget*>(window->widget)) Close(widget);
 }
 
-INT_PTR RunModal(CDialog& dialog, UINT templateId, HWND owner) {
-    Window* window = OpenDialogWindow(dialog, templateId, owner);
-    if (window == nullptr) return -1;
+// The toolkit's modal dialog keeps input from its owner by itself.
+void EnableModalOwner(HWND, bool) {}
+
+void RunModalLoop(HWND window, CDialog& dialog) {
     auto* widget = static_cast<DialogWidget*>(window->widget);
-
-    if (owner != nullptr) ++owner->modalDisabled;
     widget->setModal(true);
-    if (ModalObserver* observer = CurrentModalObserver()) {
-        QTimer::singleShot(0, widget, [observer, &dialog] { observer->Running(dialog); });
-    }
-    const int result = widget->exec();
-    if (owner != nullptr) --owner->modalDisabled;
-
-    Close(widget);
-    return result;
+    QTimer::singleShot(0, widget, [&dialog] { ModalRunStarted(dialog); });
+    widget->exec();
 }
 
-void EndModal(HWND window, int result) {
-    if (window->modalEnded) return;  // the first result stands
-    window->modalEnded = true;
-    if (auto* widget = dynamic_cast<QDialog*>(window->widget)) widget->done(result);
+void WakeModalLoop(HWND window) {
+    if (auto* widget = dynamic_cast<QDialog*>(window->widget)) widget->done(window->modalResult);
 }
 
 }  // namespace fw::detail

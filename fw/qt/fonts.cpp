@@ -10,20 +10,13 @@
 #include <iterator>
 #include <optional>
 
-#include "fw/diagnostics.h"
 #include "fw/gdi.h"
 #include "fw/qt/backend.h"
 
 namespace fw::detail {
 
 struct FontObject {
-    explicit FontObject(const LOGFONT& lf) : logFont(lf) { ++live; }
-    ~FontObject() { --live; }
-    FontObject(const FontObject&) = delete;
-    FontObject& operator=(const FontObject&) = delete;
-
     LOGFONT logFont;
-    static inline int live = 0;
 };
 
 namespace {
@@ -103,11 +96,11 @@ int ScreenLogPixelsY() {
 }
 
 HFONT CreateFontFor(const char* face, int pointSize, int logPixelsY) {
-    LOGFONT lf;
+    LOGFONT lf{};
     lf.lfHeight = -MulDiv(pointSize, logPixelsY, 72);
     lf.lfCharSet = DEFAULT_CHARSET;
     std::strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
-    return new FontObject(lf);
+    return new FontObject{lf};
 }
 
 void DeleteFont(HFONT font) { delete font; }
@@ -116,39 +109,21 @@ void DeleteFont(HFONT font) { delete font; }
 
 using fw::detail::FontObject;
 
-int fw::LiveFontCount() { return FontObject::live; }
+HFONT CreateFontIndirectA(const LOGFONTA* logFont) { return logFont != nullptr ? new FontObject{*logFont} : nullptr; }
 
-CFont::~CFont() { DeleteObject(); }
-
-BOOL CFont::CreatePointFont(int nPointSize, const char* faceName, CDC* pDC) {
-    const int logPixelsY = pDC != nullptr ? pDC->GetDeviceCaps(LOGPIXELSY) : fw::detail::ScreenLogPixelsY();
-    LOGFONT lf;
-    lf.lfHeight = -(logPixelsY * nPointSize / 720);  // tenths of a point, truncated
-    lf.lfCharSet = DEFAULT_CHARSET;
-    std::strncpy(lf.lfFaceName, faceName, LF_FACESIZE - 1);
-    return CreateFontIndirect(&lf);
+BOOL DeleteObject(HGDIOBJ object) {
+    delete static_cast<HFONT>(object);
+    return object != nullptr;
 }
 
-BOOL CFont::CreateFontIndirect(const LOGFONT* logFont) {
-    if (m_hObject != nullptr || logFont == nullptr) return FALSE;
-    m_hObject = new FontObject(*logFont);
-    return TRUE;
-}
-
-BOOL CFont::DeleteObject() {
-    if (m_hObject == nullptr) return FALSE;
-    delete m_hObject;
-    m_hObject = nullptr;
-    return TRUE;
-}
-
-int GetObject(HFONT font, int size, LOGFONT* logFont) {
-    if (font == nullptr || logFont == nullptr || size < static_cast<int>(sizeof(LOGFONT))) return 0;
-    *logFont = font->logFont;
+int GetObject(HGDIOBJ object, int size, void* description) {
+    auto* font = static_cast<HFONT>(object);
+    if (font == nullptr || description == nullptr || size < static_cast<int>(sizeof(LOGFONT))) return 0;
+    *static_cast<LOGFONT*>(description) = font->logFont;
     return sizeof(LOGFONT);
 }
 
-HBRUSH GetStockObject(int index) {
+HGDIOBJ GetStockObject(int index) {
     // Only the hollow brush is offered: it paints no background.
     static fw::detail::BrushObject hollow{true, 0};
     return index == NULL_BRUSH ? &hollow : nullptr;

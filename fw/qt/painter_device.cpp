@@ -23,7 +23,7 @@ void PainterDevice::FontChanged() {
     }
 }
 
-BOOL PainterDevice::ExtTextOut(int x, int y, UINT options, const CRect* rect, std::string_view text) {
+BOOL PainterDevice::ExtTextOut(int x, int y, UINT options, const RECT* rect, std::string_view text) {
     if ((options & ETO_OPAQUE) != 0 && rect != nullptr) FillSolidRect(*rect, GetBkColor());
     return text.empty() ? TRUE : TextOut(x, y, text);
 }
@@ -71,7 +71,7 @@ void PainterDevice::Measure(const QFont& font, const QPaintDevice* device, TEXTM
     tm->tmMaxCharWidth = metrics.maxWidth();
 }
 
-BOOL PainterDevice::DrawFocusRect(const CRect& rect) {
+BOOL PainterDevice::DrawFocusRect(const RECT& rect) {
     if (m_painter == nullptr || !m_painter->isActive()) return FALSE;
     // Every other pixel of the border, as the platform's focus rectangle.
     m_painter->save();
@@ -80,7 +80,7 @@ BOOL PainterDevice::DrawFocusRect(const CRect& rect) {
     pen.setDashPattern({1.0, 1.0});
     m_painter->setPen(pen);
     m_painter->setBrush(Qt::NoBrush);
-    m_painter->drawRect(QRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1));
+    m_painter->drawRect(QRect(rect.left, rect.top, rect.right - rect.left - 1, rect.bottom - rect.top - 1));
     m_painter->restore();
     return TRUE;
 }
@@ -91,9 +91,9 @@ BOOL PainterDevice::DrawIcon(int x, int y, HICON icon) {
     return TRUE;
 }
 
-BOOL PainterDevice::FillSolidRect(const CRect& rect, COLORREF colour) {
+BOOL PainterDevice::FillSolidRect(const RECT& rect, COLORREF colour) {
     if (m_painter == nullptr || !m_painter->isActive()) return FALSE;
-    m_painter->fillRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()), ToQColor(colour));
+    m_painter->fillRect(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top), ToQColor(colour));
     return TRUE;
 }
 
@@ -124,6 +124,15 @@ private:
 
 }  // namespace
 
-CPaintDC::CPaintDC(CWnd* wnd) {
-    if (wnd != nullptr && wnd->m_hWnd != nullptr) Attach(new WidgetPaintDevice(wnd->m_hWnd));
+HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {
+    *paint = PAINTSTRUCT{};
+    if (window == nullptr) return nullptr;
+    paint->hdc = new WidgetPaintDevice(window);
+    paint->rcPaint = RECT{0, 0, window->widget->width(), window->widget->height()};
+    return paint->hdc;
+}
+
+BOOL EndPaint(HWND, const PAINTSTRUCT* paint) {
+    delete paint->hdc;
+    return TRUE;
 }

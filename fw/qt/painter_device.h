@@ -3,7 +3,7 @@
 
 #include <QPainter>
 
-#include "fw/gdi.h"
+#include "fw/qt/device.h"
 
 namespace fw::detail {
 
@@ -13,13 +13,13 @@ public:
     // `backgroundColour`, opaque, in `font`.
     PainterDevice(QPainter* painter, HFONT font, COLORREF textColour, COLORREF backgroundColour);
 
-    BOOL ExtTextOut(int x, int y, UINT options, const CRect* rect, std::string_view text) override;
+    BOOL ExtTextOut(int x, int y, UINT options, const RECT* rect, std::string_view text) override;
     BOOL TextOut(int x, int y, std::string_view text) override;
     CSize GetTextExtent(std::string_view text) override;
     BOOL GetTextMetrics(TEXTMETRIC* metrics) override;
-    BOOL DrawFocusRect(const CRect& rect) override;
+    BOOL DrawFocusRect(const RECT& rect) override;
     BOOL DrawIcon(int x, int y, HICON icon) override;
-    BOOL FillSolidRect(const CRect& rect, COLORREF colour) override;
+    BOOL FillSolidRect(const RECT& rect, COLORREF colour) override;
 
     QPainter* painter() const { return m_painter; }
     // The toolkit font the device paints with now.

@@ -10,6 +10,7 @@
 #include "fw/exception.h"
 #include "fw/gdi.h"
 #include "fw/qt/backend.h"
+#include "fw/qt/device.h"
 #include "fw/qt/combo_widget.h"
 #include "fw/wnd.h"
 
@@ -24,11 +25,9 @@ int g_liveWindows = 0;
 
 Window::Window(QWidget* widget, Kind kind) : widget(widget), kind(kind) { ++g_liveWindows; }
 
-Window::~Window() {
-    --g_liveWindows;
-    if (attached != nullptr) attached->m_hWnd = nullptr;
-    if (temporary) temporary->m_hWnd = nullptr;
-}
+Window::~Window() { --g_liveWindows; }
+
+WindowRecord* RecordOf(HWND window) { return window; }
 
 Window* WindowOf(QWidget* widget) {
     auto* holder = dynamic_cast<WindowHolder*>(widget);
@@ -37,48 +36,9 @@ Window* WindowOf(QWidget* widget) {
 
 QWidget* OwnerWidget(HWND owner) { return owner != nullptr ? owner->widget : QApplication::activeModalWidget(); }
 
-LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (window == nullptr) return 0;
-    if (window->attached != nullptr) return window->attached->WindowProc(message, wParam, lParam);
-    return DefaultProc(window, message, wParam, lParam);
-}
-
-LRESULT Dispatch(Window* window, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return Send(window, message, wParam, lParam);
-    } catch (CException* e) {
-        e->ReportError(MB_ICONSTOP);
-        e->Delete();
-        return 0;
-    }
-}
-
-CWnd* AttachedTo(HWND window) { return window != nullptr ? window->attached : nullptr; }
-
-void Attach(HWND window, CWnd* object) {
-    if (window->attached != nullptr) window->attached->m_hWnd = nullptr;
-    window->attached = object;
-    if (object != nullptr) object->m_hWnd = window;
-}
-
-CWnd* TemporaryWrapper(HWND window) {
-    if (!window->temporary) {
-        window->temporary = std::make_unique<CWnd>();
-        window->temporary->m_hWnd = window;
-    }
-    return window->temporary.get();
-}
-
-void Destroy(HWND window) {
-    // Closing a modal window ends its run first; the run deletes it.
-    if (window->kind == Kind::Dialog) {
-        EndModal(window, IDCANCEL);
-        return;
-    }
+void DestroyWindowOf(HWND window) {
     window->widget->deleteLater();
     window->widget->hide();
-    if (window->attached != nullptr) window->attached->m_hWnd = nullptr;
-    window->attached = nullptr;
 }
 
 InputScope::InputScope(Qt::KeyboardModifiers modifiers) : m_previous(g_inputModifiers), m_wasActive(g_inputActive) {

@@ -56,7 +56,7 @@ HFONT RecordingDevice::SelectFont(HFONT font) {
     return Device::SelectFont(font);
 }
 
-BOOL RecordingDevice::ExtTextOut(int x, int y, UINT options, const CRect* rect, std::string_view text) {
+BOOL RecordingDevice::ExtTextOut(int x, int y, UINT options, const RECT* rect, std::string_view text) {
     DeviceCall& call = Record(DeviceCall::Op::ExtTextOut);
     call.x = x;
     call.y = y;
@@ -92,7 +92,7 @@ BOOL RecordingDevice::GetTextMetrics(TEXTMETRIC* metrics) {
     return TRUE;
 }
 
-BOOL RecordingDevice::DrawFocusRect(const CRect& rect) {
+BOOL RecordingDevice::DrawFocusRect(const RECT& rect) {
     Record(DeviceCall::Op::DrawFocusRect).rect = rect;
     return TRUE;
 }
@@ -104,7 +104,7 @@ BOOL RecordingDevice::DrawIcon(int x, int y, HICON) {
     return TRUE;
 }
 
-BOOL RecordingDevice::FillSolidRect(const CRect& rect, COLORREF colour) {
+BOOL RecordingDevice::FillSolidRect(const RECT& rect, COLORREF colour) {
     DeviceCall& call = Record(DeviceCall::Op::FillSolidRect);
     call.rect = rect;
     call.colour = colour;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fw/gdi.h"
+#include "fw/qt/device.h"
 
 namespace fw {
 
@@ -70,13 +70,13 @@ public:
     int SetBkMode(int mode) override;
     COLORREF SetTextColor(COLORREF colour) override;
     HFONT SelectFont(HFONT font) override;
-    BOOL ExtTextOut(int x, int y, UINT options, const CRect* rect, std::string_view text) override;
+    BOOL ExtTextOut(int x, int y, UINT options, const RECT* rect, std::string_view text) override;
     BOOL TextOut(int x, int y, std::string_view text) override;
     CSize GetTextExtent(std::string_view text) override;
     BOOL GetTextMetrics(TEXTMETRIC* metrics) override;
-    BOOL DrawFocusRect(const CRect& rect) override;
+    BOOL DrawFocusRect(const RECT& rect) override;
     BOOL DrawIcon(int x, int y, HICON icon) override;
-    BOOL FillSolidRect(const CRect& rect, COLORREF colour) override;
+    BOOL FillSolidRect(const RECT& rect, COLORREF colour) override;
     int StartDoc(const DOCINFO& info) override;
     int StartPage() override;
     int EndPage() override;

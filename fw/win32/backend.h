@@ -1,47 +1,81 @@
-// What the Windows backend's files share. The backend is written in two kinds
-// of files, because the framework's public headers and <windows.h> name the
-// same things differently (DWORD, HWND, TRUE, RGB, WM_...):
-//   - files that see the framework's headers, never <windows.h>, and reach
-//     the system through small functions over plain values and the system's
-//     handle types, named as the Windows headers name them (HWND__*, HDC__*,
-//     HFONT__*, HICON__*, HBRUSH__*), which need no declaration but this;
-//   - files that include <windows.h> and none of the framework's public
-//     headers, only plain headers of the backend such as this one.
-// This header is of the plain kind: it includes no framework header.
+// What the Windows backend's files share. The framework's vocabulary is the
+// system's here (fw/types.h includes <windows.h>), so the backend calls the
+// system directly and its handles are the system's own.
 #pragma once
 
-struct HWND__;
-struct HDC__;
-struct HFONT__;
-struct HICON__;
-struct HBRUSH__;
+#include <string>
+#include <string_view>
 
-namespace fw::detail {
+#include "fw/internal.h"
 
-struct Window;
-class Device;
-struct FontObject;
-struct BrushObject;
+class CDialog;
 
-// Windows. The framework's window behind a native one is made the first time
-// it is asked for; nullptr answers nullptr both ways.
-HWND__* NativeWindow(Window* window);
-Window* WindowOf(HWND__* native);
+namespace fw::win32 {
 
-// Fonts and brushes. A native font that the framework did not make has no
-// font object: FontOf answers nullptr for it. WrapNativeFont answers an
-// object for any native font: the framework's own, or for one the system
-// made (a dialog's template font, as WM_GETFONT answers it) a lasting one
-// that owns nothing, is not counted as live, and on which GetObject and
-// selecting it work as on any font.
-HFONT__* NativeFont(FontObject* font);
-FontObject* FontOf(HFONT__* native);
-FontObject* WrapNativeFont(HFONT__* native);
-HBRUSH__* NativeBrush(BrushObject* brush);
+enum class Kind { Other, Dialog, Static, Edit, Button, ComboBox };
 
-// A device context over a native one that the system prepared (painting, an
-// item to draw, a colour request): the device draws there and the caller
-// deletes it; the native context stays the system's.
-Device* DeviceOnNativeDC(HDC__* dc);
+// What the framework keeps about a window of this program, besides what the
+// system keeps: made the first time the window is asked for (which puts our
+// window procedure in front of its own), deleted when it is destroyed.
+struct Window : detail::WindowRecord {
+    HWND handle = nullptr;
+    WNDPROC previous = nullptr;  // the window procedure before ours
+    Kind kind = Kind::Other;
+};
 
-}  // namespace fw::detail
+// The record of a window of this process, made when first asked for;
+// nullptr for none or another process's window.
+Window* RecordOf(HWND window);
+// The record of a window if it has one already.
+Window* HeldBy(HWND window);
+// The window procedure before ours.
+LRESULT CallPrevious(Window* window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Texts between the program's Windows-1252 and the system's UTF-16.
+std::wstring Wide(std::string_view text);
+std::string Narrow(std::wstring_view text);
+// A window's text, or a drop-down list's row, in Windows-1252.
+std::string TextOf(HWND window);
+bool ComboText(HWND combo, int index, std::string* text);
+
+// Handles one message as the modal loop does: the dialog manager's keys for
+// the framework's dialogs.
+void DispatchOne(MSG& message);
+// Handles what is queued, the dialog manager's keys included, and returns.
+void PumpPending();
+// An item of a drop-down list that nobody drew: its text, as a list that
+// draws itself shows it.
+void DrawItemText(const DRAWITEMSTRUCT& item);
+// An edit field's paste: the clipboard's text up to its first line break or
+// NUL, over the selection.
+void PasteOneLine(HWND edit);
+
+// The program file's name without folder and extension.
+std::string ProgramName();
+
+// From now on the system loads DLLs from its own folder only, never from
+// the program's folder or the current one.
+void SearchOnlyTheSystemFolder();
+// A function of a system DLL, loaded now from the system folder if it is
+// not loaded yet; nullptr when the system has none.
+FARPROC SystemFunctionAddress(const wchar_t* dll, const char* name);
+template <class Function>
+Function SystemFunction(const wchar_t* dll, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemFunctionAddress(dll, name)));
+}
+
+// The system's own clipboard functions. The program's calls of
+// OpenClipboard, EmptyClipboard and CloseClipboard go to the desktop in use
+// (imports.cpp); the real desktop and the framework itself use these.
+struct Clipboard {
+    decltype(&::OpenClipboard) open;
+    decltype(&::EmptyClipboard) empty;
+    decltype(&::CloseClipboard) close;
+};
+const Clipboard& SystemClipboard();
+
+// The program's icons made from its pictures, for the framework's own use
+// (a dialog's picture controls).
+HICON IconOf(UINT resource);
+
+}  // namespace fw::win32

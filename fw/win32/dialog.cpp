@@ -1,19 +1,17 @@
-// Dialog windows from the program's templates: created by the dialog
-// manager from a template in memory, given their menu, their font as the
-// framework's and their icons, centred, and run modally.
-#include <cstring>
+// Dialog windows from the program's templates: made by the dialog manager
+// from a template in memory, given their menu and pictures, centred, and
+// run modally with the dialog manager's keys.
+#include <algorithm>
+#include <vector>
 
 #include "fw/app.h"
 #include "fw/dialog.h"
 #include "fw/exception.h"
-#include "fw/gdi.h"
-#include "fw/internal.h"
-#include "fw/modal.h"
 #include "fw/resources.h"
+#include "fw/win32/backend.h"
 #include "fw/win32/dialog_template.h"
-#include "fw/win32/window.h"
 
-namespace fw::detail {
+namespace fw::win32 {
 namespace {
 
 struct Creating {
@@ -21,136 +19,183 @@ struct Creating {
     const DialogTemplate& dt;
 };
 
-std::vector<win32::MenuPopup> MenuOf(const MenuTemplate& menu) {
-    std::vector<win32::MenuPopup> popups;
+// Gives the window a menu bar and grows it so that its client area stays
+// as large as before.
+void SetMenuBar(HWND window, const MenuTemplate& menu) {
+    HMENU bar = CreateMenu();
     for (const MenuPopupTemplate& popup : menu.popups) {
-        win32::MenuPopup plain{win32::Utf16FromWindows1252(popup.text), {}};
+        HMENU items = CreatePopupMenu();
         for (const MenuItemTemplate& item : popup.items) {
-            plain.items.push_back({item.text != nullptr ? win32::Utf16FromWindows1252(item.text) : u"", item.id});
+            if (item.text == nullptr) {
+                AppendMenuW(items, MF_SEPARATOR, 0, nullptr);
+            } else {
+                AppendMenuW(items, MF_STRING, item.id, Wide(item.text).c_str());
+            }
         }
-        popups.push_back(std::move(plain));
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(items), Wide(popup.text).c_str());
     }
-    return popups;
-}
-
-// The framework's copy of the font the dialog manager made from the
-// template, so that the dialog and its controls answer WM_GETFONT with a
-// font the program can read and copy.
-CFont* CopyOfDialogFont(HWND__* dialog) {
-    win32::FontDescription description;
-    if (!win32::DescribeDialogFont(dialog, &description)) return nullptr;
-    LOGFONT logFont;
-    logFont.lfHeight = static_cast<LONG>(description.height);
-    logFont.lfWeight = static_cast<LONG>(description.weight);
-    logFont.lfItalic = description.italic ? 1 : 0;
-    logFont.lfCharSet = description.charset;
-    std::strncpy(logFont.lfFaceName, description.face.c_str(), LF_FACESIZE - 1);
-    auto* font = new CFont;
-    if (!font->CreateFontIndirect(&logFont)) {
-        delete font;
-        return nullptr;
-    }
-    return font;
+    RECT client{};
+    GetClientRect(window, &client);
+    SetMenu(window, bar);  // the window destroys it with itself
+    AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), TRUE,
+                       static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+    SetWindowPos(window, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The controls take what the template gives them beyond the dialog
-// manager's own: the framework's font, the pictures, no text limit.
-void PrepareControls(Window* dialog, const DialogTemplate& dt) {
-    const std::vector<HWND__*> controls = win32::ControlsOf(dialog->native);
-    const HFONT font = dialog->font;
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        Window* control = WindowOf(controls[i]);
-        if (control == nullptr) continue;
-        if (font != nullptr) DefaultProc(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (control->kind == Kind::Edit) win32::RemoveTextLimit(control->native);
+// manager's own: the pictures, no text limit.
+void PrepareControls(HWND dialog, const DialogTemplate& dt) {
+    std::size_t i = 0;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT), ++i) {
+        Window* control = RecordOf(child);
+        if (control != nullptr && control->kind == Kind::Edit) SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
         if (i >= dt.controls.size()) continue;
         const ControlTemplate& item = dt.controls[i];
         if (item.kind == ControlKind::Static && (item.style & SS_TYPEMASK) == SS_ICON && item.image != 0) {
-            CWinApp* app = AfxGetApp();
-            win32::SetStaticIcon(control->native, NativeIcon(app != nullptr ? app->LoadIcon(item.image) : nullptr));
+            SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(IconOf(item.image)), 0);
         }
     }
 }
 
-void Started(void* dialog) {
-    if (ModalObserver* observer = CurrentModalObserver()) observer->Running(*static_cast<CDialog*>(dialog));
+// Centres the window over its owner, or without one in the work area of its
+// monitor; either way it stays inside that work area.
+void Centre(HWND window, HWND owner) {
+    HMONITOR monitor = MonitorFromWindow(owner != nullptr ? owner : window, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    RECT work{};
+    if (monitor != nullptr && GetMonitorInfoW(monitor, &info)) {
+        work = info.rcWork;
+    } else {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    }
+    RECT area = work;
+    if (owner != nullptr) GetWindowRect(owner, &area);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const LONG width = frame.right - frame.left;
+    const LONG height = frame.bottom - frame.top;
+    LONG left = area.left + (area.right - area.left - width) / 2;
+    LONG top = area.top + (area.bottom - area.top - height) / 2;
+    // Inside the work area, its top left corner first.
+    left = std::max(work.left, std::min(left, work.right - width));
+    top = std::max(work.top, std::min(top, work.bottom - height));
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// During the dialog's creation, before it is shown: attaches and initialises
+// it; answers whether the dialog manager focuses the first control.
+INT_PTR CALLBACK DialogProcedure(HWND handle, UINT message, WPARAM, LPARAM lParam) {
+    if (message != WM_INITDIALOG) return FALSE;  // everything else is the window procedure's business
+    auto& creating = *reinterpret_cast<Creating*>(lParam);
+    Window* window = RecordOf(handle);
+    window->kind = Kind::Dialog;
+    if (creating.dt.menu != 0) {
+        if (const MenuTemplate* menu = FindMenu(creating.dt.menu)) SetMenuBar(handle, *menu);
+    }
+    PrepareControls(handle, creating.dt);
+    detail::Attach(handle, &creating.dialog);
+    // The first control with a tab stop gets the focus unless the dialog's
+    // initialisation answers FALSE.
+    try {
+        return creating.dialog.OnInitDialog() != FALSE;
+    } catch (CException* e) {
+        e->ReportError(MB_ICONSTOP);
+        e->Delete();
+        return TRUE;
+    }
+}
+
+bool IsFrameworkDialog(HWND window) {
+    const Window* held = window != nullptr ? RecordOf(window) : nullptr;
+    return held != nullptr && held->kind == Kind::Dialog;
 }
 
 }  // namespace
 
-Window* OpenDialogWindow(CDialog& dialog, UINT templateId, Window* owner) {
+void DispatchOne(MSG& message) {
+    HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (IsFrameworkDialog(root)) {
+        if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4 && (message.lParam & (1 << 29)) != 0) {
+            // Alt+F4 closes the window, whichever control has the focus (a
+            // drop-down list would otherwise take F4 for itself).
+            PostMessageW(root, WM_SYSCOMMAND, SC_CLOSE, 0);
+            return;
+        }
+        if ((message.message == WM_SYSKEYDOWN || message.message == WM_SYSKEYUP) && message.wParam == VK_MENU) {
+            // Alt on its own opens the menu bar, whichever control has the
+            // focus (Wine's drop-down list keeps the key from it).
+            DefWindowProcW(root, message.message, message.wParam, message.lParam);
+            return;
+        }
+        if (IsDialogMessageW(root, &message)) return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+void PumpPending() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        DispatchOne(message);
+    }
+}
+
+}  // namespace fw::win32
+
+namespace fw::detail {
+
+HWND OpenDialogWindow(CDialog& dialog, UINT templateId, HWND owner) {
     const DialogTemplate* found = FindDialog(templateId);
     if (found == nullptr) return nullptr;
     // Shown once it is initialised and centred.
     DialogTemplate hidden = *found;
     hidden.style &= ~WS_VISIBLE;
     const std::vector<std::uint16_t> bytes = win32::BuildDialogTemplate(hidden, win32::TemplateMenu::Omitted);
-    Creating creating{dialog, *found};
-    HWND__* native = win32::CreateDialogWindow(bytes, NativeWindow(owner), &creating);
-    if (native == nullptr) return nullptr;
-    win32::Centre(native, NativeWindow(owner));
-    return WindowOf(native);
+    win32::Creating creating{dialog, *found};
+    HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(bytes.data()),
+                                             owner, win32::DialogProcedure, reinterpret_cast<LPARAM>(&creating));
+    if (window != nullptr) win32::Centre(window, owner);
+    return window;
 }
 
-void CloseDialogWindow(Window* window) {
+void EnableModalOwner(HWND owner, bool enable) { EnableWindow(owner, enable ? TRUE : FALSE); }
+
+// Runs messages until EndDialog ended the run. A quit message ends the loop
+// and stays queued for the loop outside.
+void RunModalLoop(HWND window, CDialog& dialog) {
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    win32::PumpPending();
+    const WindowRecord* record = RecordOf(window);
+    if (!record->modalEnded) ModalRunStarted(dialog);
+    MSG message;
+    while (!record->modalEnded) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        if (got < 0) return;
+        win32::DispatchOne(message);
+    }
+}
+
+// The loop looks again.
+void WakeModalLoop(HWND window) { PostMessageW(window, WM_NULL, 0, 0); }
+
+void CloseDialogWindow(HWND window) {
     Attach(window, nullptr);
-    win32::DestroyNative(window->native);
-}
-
-INT_PTR RunModal(CDialog& dialog, UINT templateId, HWND owner) {
-    Window* window = OpenDialogWindow(dialog, templateId, owner);
-    if (window == nullptr) return -1;
-    window->inModalRun = true;
-    if (owner != nullptr && owner->modalDisabled++ == 0) win32::EnableNative(owner->native, false);
-    win32::ShowNative(window->native);
-    win32::RunModalLoop(window->native, window->modalEnded, Started, &dialog);
-    // The owner comes back before the window goes, so that it is activated.
-    if (owner != nullptr && --owner->modalDisabled == 0) win32::EnableNative(owner->native, true);
-    const int result = window->modalResult;
-    CloseDialogWindow(window);
-    return result;
-}
-
-void EndModal(HWND window, int result) {
-    if (window->modalEnded) return;  // the first result stands
-    window->modalEnded = true;
-    window->modalResult = result;
-    win32::PostNative(window->native, 0 /* WM_NULL: the loop looks again */, 0, 0);
+    ::DestroyWindow(window);
 }
 
 }  // namespace fw::detail
 
-namespace fw::win32 {
-
-bool DialogCreated(HWND__* native, void* creating) {
-    auto& c = *static_cast<detail::Creating*>(creating);
-    CFont* font = detail::CopyOfDialogFont(native);
-    detail::Window* window = detail::WindowOf(native);
-    window->kind = detail::Kind::Dialog;
-    window->ownFont = font;
-    window->font = font != nullptr ? font->m_hObject : nullptr;
-    window->fontSet = true;
-    if (c.dt.menu != 0) {
-        if (const MenuTemplate* menu = FindMenu(c.dt.menu)) SetMenuBar(native, detail::MenuOf(*menu));
-    }
-    detail::PrepareControls(window, c.dt);
-    detail::Attach(window, &c.dialog);
-    // The first control with a tab stop gets the focus unless the dialog's
-    // initialisation answers FALSE.
-    try {
-        return c.dialog.OnInitDialog() != FALSE;
-    } catch (CException* e) {
-        e->ReportError(MB_ICONSTOP);
-        e->Delete();
-        return true;
-    }
-}
-
-}  // namespace fw::win32
-
 void CDialog::MapDialogRect(CRect* rect) const {
-    if (m_hWnd == nullptr || rect == nullptr) return;
-    const fw::win32::Rect r =
-        fw::win32::MapDialogUnits(fw::detail::NativeWindow(m_hWnd), {rect->left, rect->top, rect->right, rect->bottom});
-    *rect = CRect{r.left, r.top, r.right, r.bottom};
+    if (m_hWnd != nullptr && rect != nullptr) ::MapDialogRect(m_hWnd, rect);
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <limits>
 
+#include "fw/codepage.h"
 #include "fw/resources.h"
 
 namespace fw::win32 {
@@ -18,13 +19,6 @@ constexpr std::uint16_t kComboBoxAtom = 0x0085;
 constexpr std::uint16_t kOrdinal = 0xFFFF;
 constexpr std::uint16_t kFontWeightNormal = 400;
 constexpr std::uint8_t kDefaultCharset = 1;
-
-// 0x80 to 0x9F; 0 marks the five bytes that have no character.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
 
 std::uint16_t ClassAtom(ControlKind kind) {
     switch (kind) {
@@ -51,7 +45,7 @@ public:
     // A zero-terminated UTF-16 string; nullptr gives the empty one.
     void Text(const char* text) {
         if (text != nullptr) {
-            for (const char16_t c : Utf16FromWindows1252(text)) Word(c);
+            for (const char16_t c : detail::Utf16FromWindows1252(text)) Word(c);
         }
         Word(0);
     }
@@ -69,17 +63,6 @@ private:
 };
 
 }  // namespace
-
-std::u16string Utf16FromWindows1252(std::string_view text) {
-    std::u16string result;
-    result.reserve(text.size());
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        const char16_t mapped = byte >= 0x80 && byte <= 0x9F ? kHigh[byte - 0x80] : 0;
-        result.push_back(mapped != 0 ? mapped : char16_t{byte});
-    }
-    return result;
-}
 
 std::vector<std::uint16_t> BuildDialogTemplate(const DialogTemplate& dialog, TemplateMenu menu) {
     if (dialog.controls.size() > std::numeric_limits<std::uint16_t>::max()) return {};

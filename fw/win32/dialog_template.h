@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "fw/win32/text.h"
+
 namespace fw {
 struct DialogTemplate;
 }
@@ -25,9 +27,5 @@ enum class TemplateMenu {
 // their system class atoms, an SS_ICON static naming its icon resource by
 // ordinal. The vector's storage is aligned well beyond a DWORD.
 std::vector<std::uint16_t> BuildDialogTemplate(const fw::DialogTemplate& dialog, TemplateMenu menu);
-
-// Windows-1252 to UTF-16, as the system's own conversion does it: the five
-// bytes without a character stand for the C1 controls of the same number.
-std::u16string Utf16FromWindows1252(std::string_view text);
 
 }  // namespace fw::win32

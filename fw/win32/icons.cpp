@@ -1,7 +1,5 @@
 #include "fw/win32/icons.h"
 
-#include <windows.h>
-
 #include <cstdint>
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "fw/win32/text.h"
 
-#include "fw/codepage.h"
+#include "fw/win32/backend.h"
 
 namespace fw::win32 {
 namespace {
@@ -19,16 +19,6 @@ char32_t NextCharacter(std::u16string_view text, std::size_t& at) {
 }
 
 }  // namespace
-
-std::string Windows1252FromUtf16(std::u16string_view text) {
-    std::string result;
-    result.reserve(text.size());
-    for (std::size_t at = 0; at < text.size();) {
-        const char32_t code = NextCharacter(text, at);
-        result += IsHighSurrogate(code) || IsLowSurrogate(code) ? '?' : fw::detail::ByteOfCharacter(code);
-    }
-    return result;
-}
 
 std::string Utf8FromUtf16(std::u16string_view text) {
     std::string out;
@@ -89,6 +79,23 @@ std::u16string Utf16FromUtf8(std::string_view text) {
         at += length;
     }
     return out;
+}
+
+std::wstring Wide(std::string_view text) {
+    const std::u16string wide = Utf16FromWindows1252(text);
+    return std::wstring(wide.begin(), wide.end());
+}
+
+std::string Narrow(std::wstring_view text) {
+    return Windows1252FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+}
+
+std::string TextOf(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return Narrow(text);
 }
 
 }  // namespace fw::win32

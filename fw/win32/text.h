@@ -1,16 +1,16 @@
-// Text between the program's Windows-1252 and the system's UTF-16, and the
-// UTF-16 of file names kept as bytes. Plain C++ (no Windows header).
-// Windows-1252 to UTF-16 is Utf16FromWindows1252 (dialog_template.h).
+// The UTF-16 of file names kept as bytes. Plain C++ (no Windows header).
+// Between the program's Windows-1252 and UTF-16: fw/codepage.h.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "fw/codepage.h"
+
 namespace fw::win32 {
 
-// UTF-16 to Windows-1252: a character without a byte becomes '?', as does
-// a surrogate that is not part of a pair (one '?' for a pair).
-std::string Windows1252FromUtf16(std::u16string_view text);
+using detail::Utf16FromWindows1252;
+using detail::Windows1252FromUtf16;
 
 // File names are UTF-16 on Windows and need not be well formed: a surrogate
 // may stand alone. They are kept as bytes in the generalised UTF-8 that

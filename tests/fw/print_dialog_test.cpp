@@ -36,7 +36,8 @@ Answer RunDialog(bool confirm) {
     fw::testing::ForgetPrintDialogAnswer();
     answer.gotPrinter = printer != nullptr;
     answer.deviceName = name.Str();
-    delete printer;
+    CDC taken;
+    taken.Attach(printer);  // deleted with it
     return answer;
 }
 
@@ -88,7 +89,8 @@ TEST(PrintModule, IsOpenedByTheFirstPrintWhichReachesThePrinter) {
 
     CDC dc;
     dc.Attach(printer);
-    DOCINFO info;
+    DOCINFO info{};
+    info.cbSize = sizeof(info);
     info.lpszDocName = "kalvex";
     EXPECT_GT(dc.StartDoc(&info), 0);
     EXPECT_GT(dc.StartPage(), 0);

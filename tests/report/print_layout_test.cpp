@@ -10,7 +10,7 @@
 #include "fw/app.h"
 #include "fw/diagnostics.h"
 #include "fw/print_dialog.h"
-#include "tests/report/printing.h"
+#include "tests/report/recording_printer.h"
 
 using fw::DeviceCall;
 using kalvex_test::Pieces;
@@ -147,7 +147,7 @@ TEST(Printing, ALongValueRunsOffTheLineUnwrapped) {
 
 TEST(Printing, CancellingTheDialogPrintsAndSaysNothing) {
     fw::testing::FakeDesktop desktop;  // no printer: the dialog is cancelled
-    kalvex_test::Printout out;
+    kalvex_test::RecordedPrintout out;
     kalvex_test::PrintFromMainWindow(desktop, out);
     EXPECT_EQ(out.dialogs.size(), 1u);
     EXPECT_TRUE(out.boxes.empty());

@@ -8,7 +8,7 @@
 namespace kalvex_test {
 
 inline DRAWITEMSTRUCT MixListDrawRequest(HWND list, int item, UINT state, HDC dc, const CRect& rect) {
-    DRAWITEMSTRUCT dis;
+    DRAWITEMSTRUCT dis{};
     dis.CtlType = ODT_COMBOBOX;
     dis.CtlID = IDC_MIX;
     dis.itemID = static_cast<UINT>(item);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -13,7 +14,6 @@
 #include "fw/diagnostics.h"
 #include "fw/gdi.h"
 #include "fw/testing.h"
-#include "fw/testing/recording_device.h"
 #include "tests/ui/main_window.h"
 #include "ui/about_dialog.h"
 
@@ -146,9 +146,29 @@ TEST(AboutBox, ColourRequestsGiveOnlyTheLinksTheLinkLook) {
         LOGFONT dialogFont;
         ASSERT_EQ(GetObject(reinterpret_cast<HFONT>(about.SendMessage(WM_GETFONT)), sizeof(LOGFONT), &dialogFont),
                   static_cast<int>(sizeof(LOGFONT)));
-        const auto request = [&](HWND control, fw::RecordingDevice& dc) {
-            return reinterpret_cast<HBRUSH>(about.SendMessage(
-                WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(static_cast<HDC>(&dc)), reinterpret_cast<LPARAM>(control)));
+        // The control's colour request on a fresh context (black text,
+        // opaque, its own font): the brush answered and what the context
+        // draws with afterwards.
+        struct Answer {
+            HBRUSH brush;
+            COLORREF textColour;
+            int bkMode;
+            LOGFONT font;
+            bool fontChanged;
+        };
+        const auto request = [&](HWND control) {
+            Answer answer{};
+            fw::testing::PaintImage(8, 8, nullptr, [&](CDC& dc) {
+                HGDIOBJ before = GetCurrentObject(dc.m_hDC, OBJ_FONT);
+                answer.brush = reinterpret_cast<HBRUSH>(about.SendMessage(
+                    WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.m_hDC), reinterpret_cast<LPARAM>(control)));
+                answer.textColour = GetTextColor(dc.m_hDC);
+                answer.bkMode = GetBkMode(dc.m_hDC);
+                HGDIOBJ after = GetCurrentObject(dc.m_hDC, OBJ_FONT);
+                answer.fontChanged = after != before;
+                if (answer.fontChanged) GetObject(after, sizeof(LOGFONT), &answer.font);
+            });
+            return answer;
         };
         fw::testing::Grab(about.m_hWnd);  // every label has painted once
         for (const Link& link : kLinks) {
@@ -156,24 +176,23 @@ TEST(AboutBox, ColourRequestsGiveOnlyTheLinksTheLinkLook) {
             EXPECT_EQ(Text(about, link.id), link.text);
             // Its underlined font was made at that first painting, not now.
             const int fonts = fw::LiveFontCount();
-            fw::RecordingDevice dc;
-            EXPECT_EQ(request(Item(about, link.id), dc), GetStockObject(NULL_BRUSH));
+            const Answer answer = request(Item(about, link.id));
+            EXPECT_EQ(answer.brush, GetStockObject(NULL_BRUSH));
             EXPECT_EQ(fw::LiveFontCount(), fonts);
-            ASSERT_EQ(dc.calls.size(), 3u);
-            EXPECT_EQ(dc.calls[0].op, fw::DeviceCall::Op::SelectFont);
-            EXPECT_EQ(dc.calls[1].op, fw::DeviceCall::Op::SetTextColor);
-            EXPECT_EQ(dc.calls[1].colour, 0xFF0000u);
-            EXPECT_EQ(dc.calls[2].op, fw::DeviceCall::Op::SetBkMode);
-            EXPECT_EQ(dc.calls[2].value, TRANSPARENT);
+            EXPECT_EQ(answer.textColour, 0xFF0000u);
+            EXPECT_EQ(answer.bkMode, TRANSPARENT);
             // The dialog's font, underlined.
-            LOGFONT underlined;
-            ASSERT_NE(GetObject(dc.GetCurrentFont(), sizeof(LOGFONT), &underlined), 0);
+            ASSERT_TRUE(answer.fontChanged);
+            LOGFONT underlined = answer.font;
             EXPECT_EQ(underlined.lfUnderline, 1);
             underlined.lfUnderline = dialogFont.lfUnderline;
-            EXPECT_EQ(std::memcmp(&underlined, &dialogFont, sizeof(LOGFONT)), 0);
+            EXPECT_EQ(std::memcmp(&underlined, &dialogFont, offsetof(LOGFONT, lfFaceName)), 0);
+            EXPECT_STREQ(underlined.lfFaceName, dialogFont.lfFaceName);
         }
         // The credit line, the title, and a label put on a picture (style 3)
-        // keep the dialog's own colours.
+        // keep the dialog's own colours: no hollow brush, and the context's
+        // text, mode and font as they were (the dialog's own answer is no
+        // brush from the toolkit, its face's brush from the system).
         CLinkLabel onIcon;
         CRect iconOrigin{10, 10, 0, 0};
         about.MapDialogRect(&iconOrigin);
@@ -183,9 +202,11 @@ TEST(AboutBox, ColourRequestsGiveOnlyTheLinksTheLinkLook) {
             {"credit line", Item(about, IDC_MAKER)}, {"title", Title(about)}, {"label on an icon", onIcon.m_hWnd}};
         for (const auto& [name, control] : plain) {
             SCOPED_TRACE(name);
-            fw::RecordingDevice dc;
-            EXPECT_EQ(request(control, dc), nullptr);
-            EXPECT_TRUE(dc.calls.empty());
+            const Answer answer = request(control);
+            EXPECT_NE(answer.brush, GetStockObject(NULL_BRUSH));
+            EXPECT_EQ(answer.textColour, 0u);
+            EXPECT_EQ(answer.bkMode, OPAQUE);
+            EXPECT_FALSE(answer.fontChanged);
         }
         onIcon.UnsubclassWindow();
     });
@@ -318,7 +339,7 @@ TEST(AboutBox, OpeningItTwoHundredTimesLeavesNoFontOrCursorBehind) {
                 fw::testing::Grab(about.m_hWnd);  // every label paints
                 if (i == 0) {
                     EXPECT_EQ(fw::LiveCursorCount(), cursors + 3);
-                    EXPECT_EQ(fw::LiveFontCount(), mainFonts + 4);  // the box's own and three underlined
+                    EXPECT_EQ(fw::LiveFontCount(), mainFonts + 3);  // the three underlined
                 }
                 fw::testing::PressKey(Key::Escape);
             });

@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "fw/testing.h"
-#include "tests/report/printing.h"
+#include "tests/report/recording_printer.h"
 #include "tests/support/large_input.h"
 
 namespace fs = std::filesystem;
@@ -80,7 +80,7 @@ TEST(LargeInput, AMegabyteInEveryFieldIsReportedSavedAndPrintedWhole) {
     fs::create_directories(folder);
     for (const auto& [filling, name] : kalvex_test::kFillings) {
         SCOPED_TRACE(name);
-        kalvex_test::Printout printout;
+        kalvex_test::RecordedPrintout printout;
         fw::testing::FakeDesktop desktop;
         desktop.fileDialogResult = IDOK;
         desktop.fileDialogPath = (folder / "large.txt").string();

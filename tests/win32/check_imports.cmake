@@ -2,12 +2,17 @@
 # Windows has: the C++ runtime, libgcc and winpthread are linked in, so that
 # a user copies one file and runs it.
 #
-#   cmake -DOBJDUMP=<x86_64-w64-mingw32-objdump> -P check_imports.cmake A.exe B.exe ...
+#   cmake -DOBJDUMP=<x86_64-w64-mingw32-objdump> [-DSYSTEM_DLLS=a.dll;b.dll] -P check_imports.cmake A.exe B.exe ...
+#
+# SYSTEM_DLLS narrows the DLLs allowed.
 cmake_minimum_required(VERSION 3.25)
 
 set(system_dlls
   advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll
   shell32.dll user32.dll version.dll winspool.drv)
+if(DEFINED SYSTEM_DLLS)
+  set(system_dlls ${SYSTEM_DLLS})
+endif()
 
 set(failures "")
 set(checked 0)

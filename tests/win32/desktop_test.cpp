@@ -16,8 +16,9 @@
 #include "fw/internal.h"
 #include "fw/print_dialog.h"
 #include "fw/testing.h"
-#include "fw/win32/native_desktop.h"
-#include "fw/win32/testing/native_desktop.h"
+#include "fw/win32/testing/support.h"
+
+#include <winspool.h>  // after the Windows headers
 
 namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
@@ -80,7 +81,7 @@ TEST(SystemMessageBox, ShowsTheTextInTheProgramsCharactersWithOkAndTheIcon) {
         fw::testing::ShownMessageBox shown;
         unsigned icon = 1;
         fw::win32::testing::WhenSystemDialog(fw::win32::testing::SystemDialog::Message,
-                                             [&](HWND__* box) { icon = fw::win32::testing::MessageBoxIcon(box); });
+                                             [&](HWND box) { icon = fw::win32::testing::MessageBoxIcon(box); });
         fw::testing::AnswerNextMessageBox(&shown);
         const int answer = fw::testing::RealDesktop().MessageBox(
             nullptr, "Salvato in\n\nC:\\Capacit\xE0 \xB5H \x80.TXT", "Kalvex", c.type);
@@ -139,13 +140,17 @@ TEST(SystemShell, AnswersAsTheShellDoes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
-        EXPECT_EQ(ShellExecuteA(nullptr, "open", c.file, nullptr, nullptr, SW_SHOWNORMAL), c.answer);
+        EXPECT_EQ(reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", c.file, nullptr, nullptr, SW_SHOWNORMAL)),
+                  c.answer);
     }
 }
 
 // With no printer installed the user is told so, and nothing is printed.
 TEST(SystemPrintDialog, WithoutPrintersSaysSoAndGivesNoPrinter) {
-    if (fw::win32::PrinterInstalled()) GTEST_SKIP() << "a printer is installed here";
+    DWORD needed = 0;
+    DWORD count = 0;
+    EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed, &count);
+    if (needed > 0) GTEST_SKIP() << "a printer is installed here";
     fw::testing::FakeDesktop desktop;
     fw::testing::ScopedDesktop scoped(desktop);
     HDC printer = nullptr;

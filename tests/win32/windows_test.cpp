@@ -17,9 +17,6 @@ using kalvex_test::Text;
 
 namespace {
 
-constexpr int SM_CXSCREEN = 0;
-constexpr int SM_CYSCREEN = 1;
-
 CComboBox& List(CWnd& dialog, int id) { return *static_cast<CComboBox*>(dialog.GetDlgItem(id)); }
 
 }  // namespace

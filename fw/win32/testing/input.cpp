@@ -1,16 +1,275 @@
 // Key and mouse input where the user's would go; menus and drop-down lists.
+
 #include "fw/testing/input.h"
 #include "fw/testing/toolkit.h"
-#include "fw/win32/dialog_template.h"
-#include "fw/win32/testing/native.h"
+#include "fw/win32/testing/support.h"
+#include "fw/win32/text.h"
 #include "fw/wnd.h"
+
+namespace fw::win32::testing {
+namespace {
+
+void Send(std::vector<INPUT>& inputs) {
+    if (!inputs.empty()) SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+INPUT KeyInput(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    if (key == VK_HOME || key == VK_END || key == VK_UP || key == VK_DOWN || key == VK_DELETE) {
+        input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+    }
+    return input;
+}
+
+INPUT MouseInput(DWORD flags, int x, int y) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    if ((flags & MOUSEEVENTF_ABSOLUTE) != 0) {
+        // Normalised to 0..65535 over the primary screen, rounded up so that
+        // the system's rounding down gives the pixel back.
+        const int width = GetSystemMetrics(SM_CXSCREEN);
+        const int height = GetSystemMetrics(SM_CYSCREEN);
+        input.mi.dx = static_cast<LONG>((static_cast<long long>(x) * 65536 + width - 1) / width);
+        input.mi.dy = static_cast<LONG>((static_cast<long long>(y) * 65536 + height - 1) / height);
+    }
+    return input;
+}
+
+POINT ToScreen(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    return point;
+}
+
+// The open menu's loop runs on a fiber of its own; the test's code runs on
+// the thread's own fiber and goes back to the menu whenever it lets the
+// system handle what is queued.
+struct MenuRun {
+    void* testFiber = nullptr;
+    void* menuFiber = nullptr;
+    bool done = false;
+    bool inMenu = false;  // the menu's fiber runs
+    HWND owner = nullptr;
+    HMENU popup = nullptr;
+    POINT at{};
+    HHOOK hook = nullptr;
+};
+MenuRun g_menu;
+
+// The thread's own fiber, made once.
+void* TestFiber() {
+    static void* const fiber = ConvertThreadToFiber(nullptr);
+    return fiber;
+}
+
+void BackToTest() {
+    if (g_menu.inMenu) SwitchToFiber(g_menu.testFiber);
+}
+
+// The menu's loop waits for input: the test goes on.
+LRESULT CALLBACK WatchMenu(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_ENTERIDLE && call->wParam == MSGF_MENU) BackToTest();
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Should the loop not say that it waits, a timer brings the test back.
+void CALLBACK MenuTimer(HWND, UINT, UINT_PTR, DWORD) { BackToTest(); }
+
+void CALLBACK RunMenu(void*) {
+    TrackPopupMenu(g_menu.popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, g_menu.at.x, g_menu.at.y, 0,
+                   g_menu.owner, nullptr);
+    g_menu.done = true;
+    SwitchToFiber(g_menu.testFiber);
+}
+
+// Lets the menu's loop run until it waits again or ends.
+void ResumeMenu() {
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, MenuTimer);
+    g_menu.inMenu = true;
+    SwitchToFiber(g_menu.menuFiber);
+    g_menu.inMenu = false;
+    KillTimer(nullptr, timer);
+    if (g_menu.done) {
+        DeleteFiber(g_menu.menuFiber);
+        UnhookWindowsHookEx(g_menu.hook);
+        g_menu = MenuRun{};
+    }
+}
+
+bool MenuRunning() { return g_menu.menuFiber != nullptr; }
+
+}  // namespace
+
+void ProcessEvents() {
+    for (int round = 0; round < 3; ++round) {
+        if (MenuRunning()) {
+            ResumeMenu();
+            continue;
+        }
+        PumpPending();
+    }
+}
+
+void PressKey(VirtualKey key, unsigned modifiers) {
+    std::vector<INPUT> inputs;
+    const std::pair<unsigned, WORD> held[] = {{kShift, VK_SHIFT}, {kControl, VK_CONTROL}, {kAlt, VK_MENU}};
+    for (const auto& [flag, vk] : held) {
+        if ((modifiers & flag) != 0) inputs.push_back(KeyInput(vk, false));
+    }
+    inputs.push_back(KeyInput(static_cast<WORD>(key), false));
+    inputs.push_back(KeyInput(static_cast<WORD>(key), true));
+    for (auto it = std::rbegin(held); it != std::rend(held); ++it) {
+        if ((modifiers & it->first) != 0) inputs.push_back(KeyInput(it->second, true));
+    }
+    Send(inputs);
+    ProcessEvents();
+}
+
+void TypeCharacters(std::u16string_view characters) {
+    std::vector<INPUT> inputs;
+    for (const char16_t c : characters) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = c;
+        input.ki.dwFlags = KEYEVENTF_UNICODE;
+        inputs.push_back(input);
+        input.ki.dwFlags |= KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    Send(inputs);
+    ProcessEvents();
+}
+
+void MoveMouseTo(HWND window, int x, int y) {
+    const POINT at = ToScreen(window, x, y);
+    std::vector<INPUT> inputs{MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at.x, at.y)};
+    Send(inputs);
+    ProcessEvents();
+}
+
+void ClickAt(HWND window, int x, int y) {
+    const POINT at = ToScreen(window, x, y);
+    std::vector<INPUT> inputs{MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at.x, at.y),
+                              MouseInput(MOUSEEVENTF_LEFTDOWN, 0, 0), MouseInput(MOUSEEVENTF_LEFTUP, 0, 0)};
+    Send(inputs);
+    ProcessEvents();
+}
+
+void Activate(HWND window) {
+    if (window == nullptr) return;
+    SetForegroundWindow(window);
+    SetActiveWindow(window);
+    BringWindowToTop(window);
+}
+
+void SelectAll(HWND edit) { SendMessageW(edit, EM_SETSEL, 0, -1); }
+
+void SetUtf16Text(HWND window, std::u16string_view text) {
+    const std::u16string terminated(text);
+    SetWindowTextW(window, reinterpret_cast<const wchar_t*>(terminated.c_str()));
+}
+
+bool PutOnClipboard(std::u16string_view text) {
+    const Clipboard& clipboard = SystemClipboard();
+    if (!clipboard.open(nullptr)) return false;
+    clipboard.empty();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
+    bool done = false;
+    if (block != nullptr) {
+        auto* out = static_cast<char16_t*>(GlobalLock(block));
+        text.copy(out, text.size());
+        out[text.size()] = u'\0';
+        GlobalUnlock(block);
+        done = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+        if (!done) GlobalFree(block);
+    }
+    clipboard.close();
+    return done;
+}
+
+void RequestClose(HWND window) {
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ProcessEvents();
+}
+
+bool IsDropDownOpen(HWND combo) { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != FALSE; }
+
+void OpenDropDown(HWND combo) {
+    // The pointer rests on the field, as after a click there: a row under
+    // it would follow it.
+    RECT field{};
+    GetClientRect(combo, &field);
+    MoveMouseTo(combo, field.right / 2, field.bottom / 2);
+    SetFocus(combo);
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    ProcessEvents();
+}
+
+bool ListRowRect(HWND combo, int row, RECT* rect) {
+    HWND list = ComboListOf(combo);
+    RECT r{};
+    if (list == nullptr ||
+        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r)) == LB_ERR) {
+        return false;
+    }
+    *rect = RECT{r.left, r.top, r.right, r.bottom};
+    return true;
+}
+
+void ClickListRow(HWND combo, int row) {
+    HWND list = ComboListOf(combo);
+    if (list == nullptr || !IsDropDownOpen(combo)) return;
+    // Scrolled into view first, as the user would scroll.
+    RECT client{};
+    GetClientRect(list, &client);
+    RECT r{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+    if (r.top < client.top || r.bottom > client.bottom) {
+        SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+    }
+    ClickAt(list, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+bool IsMenuOpen() {
+    if (MenuRunning()) return true;
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0;
+}
+
+void OpenMenu(HWND window, int index) {
+    HMENU bar = GetMenu(window);
+    HMENU popup = bar != nullptr ? GetSubMenu(bar, index) : nullptr;
+    if (popup == nullptr || MenuRunning()) return;
+    RECT item{};
+    GetMenuItemRect(window, bar, static_cast<UINT>(index), &item);
+    g_menu.testFiber = TestFiber();
+    g_menu.owner = window;
+    g_menu.popup = popup;
+    g_menu.at = POINT{item.left, item.bottom};
+    g_menu.hook = SetWindowsHookExW(WH_CALLWNDPROC, WatchMenu, nullptr, GetCurrentThreadId());
+    g_menu.menuFiber = CreateFiber(0, RunMenu, nullptr);
+    ResumeMenu();
+}
+
+bool HasMenuItem(HWND window, unsigned id) {
+    HMENU bar = GetMenu(window);
+    return bar != nullptr && GetMenuState(bar, id, MF_BYCOMMAND) != static_cast<UINT>(-1);
+}
+
+}  // namespace fw::win32::testing
 
 namespace fw::testing {
 namespace {
 
 using win32::testing::VirtualKey;
-
-HWND__* Native(HWND window) { return detail::NativeWindow(window); }
 
 // UTF-8 to UTF-16; a byte that starts no character is U+FFFD.
 std::u16string Utf16FromUtf8(std::string_view text) {
@@ -40,6 +299,7 @@ std::u16string Utf16FromUtf8(std::string_view text) {
     }
     return out;
 }
+
 
 VirtualKey ToVirtualKey(Key key) {
     switch (key) {
@@ -75,12 +335,12 @@ void PressKey(Key key, unsigned modifiers) {
     win32::testing::PressKey(ToVirtualKey(key), modifiers);
 }
 
-void TypeText(std::string_view text) { win32::testing::TypeCharacters(win32::Utf16FromWindows1252(text)); }
+void TypeText(std::string_view text) { win32::testing::TypeCharacters(detail::Utf16FromWindows1252(text)); }
 void TypeUtf8(std::string_view text) { win32::testing::TypeCharacters(Utf16FromUtf8(text)); }
 
 void ReplaceText(HWND edit, std::string_view text) {
     Click(edit);
-    win32::testing::SelectAll(Native(edit));
+    win32::testing::SelectAll(edit);
     if (text.empty()) {
         win32::testing::PressKey(VirtualKey::Delete, 0);
     } else {
@@ -89,40 +349,41 @@ void ReplaceText(HWND edit, std::string_view text) {
 }
 
 void SetTextUtf8(HWND window, std::string_view text) {
-    win32::testing::SetUtf16Text(Native(window), Utf16FromUtf8(text));
+    win32::testing::SetUtf16Text(window, Utf16FromUtf8(text));
 }
 
 void PasteUtf8(HWND edit, std::string_view text) {
     win32::testing::PutOnClipboard(Utf16FromUtf8(text));
-    win32::FocusTo(Native(edit));  // where its cursor or selection is, if it has the focus
+    CWnd::FromHandle(edit)->SetFocus();  // where its cursor or selection is, if it has the focus
     win32::testing::PressKey(VirtualKey::V, win32::testing::kControl);
 }
 
-void RequestClose(HWND window) { win32::testing::RequestClose(Native(window)); }
+void RequestClose(HWND window) { win32::testing::RequestClose(window); }
 
 void Click(HWND window) {
-    const win32::Rect r = win32::ClientRectOf(Native(window));
+    RECT r{};
+    ::GetClientRect(window, &r);
     ClickAt(window, CPoint{r.right / 2, r.bottom / 2});
 }
 
-void ClickAt(HWND window, CPoint point) { win32::testing::ClickAt(Native(window), point.x, point.y); }
-void MoveMouse(HWND window, CPoint point) { win32::testing::MoveMouseTo(Native(window), point.x, point.y); }
+void ClickAt(HWND window, CPoint point) { win32::testing::ClickAt(window, point.x, point.y); }
+void MoveMouse(HWND window, CPoint point) { win32::testing::MoveMouseTo(window, point.x, point.y); }
 
-HWND FocusWindow() { return detail::WindowOf(win32::FocusedWindow()); }
+HWND FocusWindow() { return (::GetFocus()); }
 
-void Activate(HWND window) { win32::testing::Activate(Native(window)); }
+void Activate(HWND window) { win32::testing::Activate(window); }
 
-bool IsDropDownOpen(HWND comboBox) { return win32::testing::IsDropDownOpen(Native(comboBox)); }
-void OpenDropDown(HWND comboBox) { win32::testing::OpenDropDown(Native(comboBox)); }
-void ClickListRow(HWND comboBox, int row) { win32::testing::ClickListRow(Native(comboBox), row); }
+bool IsDropDownOpen(HWND comboBox) { return win32::testing::IsDropDownOpen(comboBox); }
+void OpenDropDown(HWND comboBox) { win32::testing::OpenDropDown(comboBox); }
+void ClickListRow(HWND comboBox, int row) { win32::testing::ClickListRow(comboBox, row); }
 
 bool IsMenuOpen() { return win32::testing::IsMenuOpen(); }
-void OpenMenu(HWND dialog, int index) { win32::testing::OpenMenu(Native(dialog), index); }
+void OpenMenu(HWND dialog, int index) { win32::testing::OpenMenu(dialog, index); }
 
 void ChooseMenuItem(HWND dialog, UINT commandId) {
     // The command a click on the item gives its window.
-    if (!win32::testing::HasMenuItem(Native(dialog), commandId)) return;
-    win32::PostNative(Native(dialog), WM_COMMAND, MAKEWPARAM(static_cast<WORD>(commandId), 0), 0);
+    if (!win32::testing::HasMenuItem(dialog, commandId)) return;
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(commandId), 0), 0);
     ProcessEvents();
 }
 

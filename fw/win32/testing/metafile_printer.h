@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fw/types.h"
-#include "fw/win32/testing/native_desktop.h"
+#include "fw/win32/testing/support.h"
 
 namespace fw::testing {
 

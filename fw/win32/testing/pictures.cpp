@@ -1,62 +1,180 @@
-// What windows show, copied into images; cursors and fonts.
-#include "fw/testing/pictures.h"
+// What windows show, copied into images; cursors and fonts; windows under
+// points.
 #include "fw/gdi.h"
-#include "fw/win32/image_device.h"
-#include "fw/win32/testing/native.h"
+#include "fw/testing/pictures.h"
+#include "fw/win32/testing/support.h"
+#include "fw/win32/text.h"
 
 namespace fw::testing {
 namespace {
 
-HWND__* Native(HWND window) { return detail::NativeWindow(window); }
+// A picture in memory (a 32-bit DIB section) and a context to draw on it,
+// for the life of the call.
+Image Painted(int width, int height, const std::function<void(HDC)>& paint) {
+    if (width <= 0 || height <= 0) return {};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = bitmap != nullptr ? CreateCompatibleDC(nullptr) : nullptr;
+    Image image;
+    if (dc != nullptr) {
+        HGDIOBJ previous = SelectObject(dc, bitmap);
+        paint(dc);
+        GdiFlush();
+        image = Image{width, height, {}};
+        // The DIB holds 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
+        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        for (int i = 0; i < width * height; ++i) {
+            const std::uint32_t p = pixels[i];
+            image.pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+        }
+        SelectObject(dc, previous);
+        DeleteDC(dc);
+    }
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    return image;
+}
 
-Image ToImage(const win32::testing::Pixels& pixels) {
-    return Image{pixels.width, pixels.height, std::vector<COLORREF>(pixels.values.begin(), pixels.values.end())};
+// A window's picture: its client area, or its whole window for a control.
+Image Copy(HWND window, bool wholeWindow) {
+    // Painted afresh, children and frame included, before the copy.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT area{};
+    if (wholeWindow) {
+        GetWindowRect(window, &area);
+        OffsetRect(&area, -area.left, -area.top);
+    } else {
+        GetClientRect(window, &area);
+    }
+    HDC source = wholeWindow ? GetWindowDC(window) : GetDC(window);
+    Image image = Painted(area.right, area.bottom,
+                          [&](HDC dc) { BitBlt(dc, 0, 0, area.right, area.bottom, source, 0, 0, SRCCOPY); });
+    ReleaseDC(window, source);
+    return image;
+}
+
+// The cursor's size and hot spot.
+bool CursorGeometry(HCURSOR cursor, CSize* size, CPoint* hotSpot) {
+    ICONINFO info{};
+    if (cursor == nullptr || !GetIconInfo(cursor, &info)) return false;
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    // A monochrome cursor keeps both masks in one bitmap, one above the other.
+    *size = CSize{bitmap.bmWidth, info.hbmColor != nullptr ? bitmap.bmHeight : bitmap.bmHeight / 2};
+    *hotSpot = CPoint{static_cast<int>(info.xHotspot), static_cast<int>(info.yHotspot)};
+    if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+    if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+    return true;
+}
+
+struct ShownFont {
+    std::string family;
+    int pixelSize = 0;
+    bool fixedPitch = false;
+};
+
+ShownFont FontShownBy(HWND window) {
+    ShownFont shown;
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, font);
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    shown.family = win32::Narrow(face);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    // The size the font asks for: a raster face (Fixedsys) comes only in
+    // the sizes it has, and draws in the nearest one.
+    LOGFONTW asked{};
+    GetObjectW(font, sizeof asked, &asked);
+    shown.pixelSize = asked.lfHeight < 0 ? -asked.lfHeight : metrics.tmHeight - metrics.tmInternalLeading;
+    // The bit is set for a font of variable pitch.
+    shown.fixedPitch = (metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) == 0;
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return shown;
 }
 
 }  // namespace
 
-HCURSOR CursorOf(HWND window) { return window->cursor; }
+// The cursor the window sets for itself when the system asks it, as the
+// mouse over its middle would; nullptr for the standard arrow.
+HCURSOR CursorOf(HWND window) {
+    HCURSOR arrow = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    SetCursor(arrow);
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    HCURSOR shown = GetCursor();
+    return shown != arrow ? shown : nullptr;
+}
 
 CSize CursorSize(HCURSOR cursor) {
-    int width = 0, height = 0, x = 0, y = 0;
-    if (cursor == nullptr || !win32::testing::CursorGeometry(cursor->native, &width, &height, &x, &y)) return {};
-    return CSize{width, height};
+    CSize size;
+    CPoint hotSpot;
+    return CursorGeometry(cursor, &size, &hotSpot) ? size : CSize{};
 }
 
 CPoint CursorHotSpot(HCURSOR cursor) {
-    int width = 0, height = 0, x = 0, y = 0;
-    if (cursor == nullptr || !win32::testing::CursorGeometry(cursor->native, &width, &height, &x, &y)) return {};
-    return CPoint{x, y};
+    CSize size;
+    CPoint hotSpot;
+    return CursorGeometry(cursor, &size, &hotSpot) ? hotSpot : CPoint{};
 }
 
 HWND WindowAt(HWND window, CPoint point) {
-    return detail::WindowOf(win32::testing::ChildAt(Native(window), point.x, point.y));
+    HWND child = ChildWindowFromPointEx(window, point, CWP_SKIPINVISIBLE);
+    return child != window ? child : nullptr;
 }
 
 // A dialog shows its client area; a control the whole of its window.
-Image Grab(HWND window) { return ToImage(win32::testing::Grab(Native(window), window->kind != detail::Kind::Dialog)); }
+Image Grab(HWND window) {
+    const win32::Window* held = win32::RecordOf(window);
+    return Copy(window, held == nullptr || held->kind != win32::Kind::Dialog);
+}
 
-Image GrabDropDown(HWND comboBox) { return ToImage(win32::testing::GrabDropDown(Native(comboBox))); }
+Image GrabDropDown(HWND comboBox) {
+    HWND list = win32::testing::ComboListOf(comboBox);
+    if (list == nullptr || !win32::testing::IsDropDownOpen(comboBox)) return {};
+    return Copy(list, false);
+}
 
 CRect DropDownRowRect(HWND comboBox, int row) {
-    win32::Rect r;
-    if (!win32::testing::ListRowRect(Native(comboBox), row, &r)) return {};
-    return CRect{r.left, r.top, r.right, r.bottom};
+    CRect rect;
+    HWND list = win32::testing::ComboListOf(comboBox);
+    if (list == nullptr ||
+        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect)) == LB_ERR) {
+        return {};
+    }
+    return rect;
 }
 
 Image PaintImage(int width, int height, HFONT font, const std::function<void(CDC&)>& paint) {
-    std::vector<COLORREF> pixels = win32::PaintPixels(width, height, font, paint);
-    if (pixels.empty()) return {};
-    return Image{width, height, std::move(pixels)};
+    return Painted(width, height, [&](HDC dc) {
+        const RECT all{0, 0, width, height};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, RGB(255, 255, 255));
+        SetBkMode(dc, OPAQUE);
+        if (font != nullptr) SelectObject(dc, font);
+        CDC wrapper;
+        wrapper.m_hDC = dc;  // not owned
+        paint(wrapper);
+    });
 }
 
 CRect ClientRectOf(HWND control) {
-    const win32::Rect r = win32::testing::RectInParent(Native(control));
-    return CRect{r.left, r.top, r.right, r.bottom};
+    CRect rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetAncestor(control, GA_PARENT), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
-std::string FontFamilyOf(HWND window) { return win32::testing::FontShownBy(Native(window)).family; }
-int FontPixelSizeOf(HWND window) { return win32::testing::FontShownBy(Native(window)).pixelSize; }
-bool IsFixedPitch(HWND window) { return win32::testing::FontShownBy(Native(window)).fixedPitch; }
+std::string FontFamilyOf(HWND window) { return FontShownBy(window).family; }
+int FontPixelSizeOf(HWND window) { return FontShownBy(window).pixelSize; }
+bool IsFixedPitch(HWND window) { return FontShownBy(window).fixedPitch; }
 
 }  // namespace fw::testing

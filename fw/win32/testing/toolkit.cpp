@@ -5,7 +5,7 @@
 
 #include "fw/app.h"
 #include "fw/testing/toolkit.h"
-#include "fw/win32/testing/native.h"
+#include "fw/win32/testing/support.h"
 
 namespace fw::testing {
 
@@ -21,7 +21,15 @@ void ProcessEvents() { win32::testing::ProcessEvents(); }
 
 int ToolkitWidgetCount() {
     ProcessEvents();
-    return win32::testing::ThreadWindowCount();
+    // Windows of this thread, top-level and child.
+    int count = 0;
+    const auto countTop = [](HWND window, LPARAM counted) -> BOOL {
+        ++*reinterpret_cast<int*>(counted);
+        EnumChildWindows(window, [](HWND, LPARAM c) -> BOOL { return ++*reinterpret_cast<int*>(c) > 0; }, counted);
+        return TRUE;
+    };
+    EnumThreadWindows(GetCurrentThreadId(), countTop, reinterpret_cast<LPARAM>(&count));
+    return count;
 }
 
 namespace {

@@ -1,18 +1,17 @@
-#include "fw/win32/testing/native_desktop.h"
-
-#include <windows.h>
-#include <commdlg.h>
-
+// The system's own dialogs, watched and answered as the user would: the
+// print, file and message dialogs; the desktop itself and its clipboard.
+// Control identifiers of the system's dialogs (winuser.h, dlgs.h).
+// The system's print dialog names its number fields by their ids (dlgs.h);
 #include <cstring>
+#include <utility>
 #include <map>
 #include <memory>
+#include <string>
 
-#include "fw/win32/dialog_template.h"
-#include "fw/win32/native.h"
-#include "fw/win32/native_desktop.h"
-#include "fw/win32/testing/native.h"
+#include "fw/desktop.h"
+#include "fw/testing/real_desktop.h"
+#include "fw/win32/testing/support.h"
 #include "fw/win32/text.h"
-#include "fw/win32/window.h"
 
 namespace fw::win32::testing {
 namespace {
@@ -285,9 +284,39 @@ void PressButton(HWND dialog, int id) {
     PostMessageW(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
+namespace {
+
+// The system's file dialogs as the program calls them: through their import
+// slots (fw/win32/imports.cpp), which the test support takes over to see
+// each request while its dialog is up.
+extern "C" decltype(&GetSaveFileNameW) __imp_GetSaveFileNameW;
+extern "C" decltype(&GetOpenFileNameW) __imp_GetOpenFileNameW;
+
+const OPENFILENAMEW* g_running = nullptr;
+bool g_runningSaves = false;
+
+template <decltype(&GetSaveFileNameW)* Slot, bool Saves>
+BOOL WINAPI Watched(OPENFILENAMEW* request) {
+    static const auto system = SystemFunction<decltype(&GetSaveFileNameW)>(
+        L"comdlg32.dll", Saves ? "GetSaveFileNameW" : "GetOpenFileNameW");
+    const OPENFILENAMEW* outer = std::exchange(g_running, request);
+    const bool outerSaves = std::exchange(g_runningSaves, Saves);
+    const BOOL chosen = system(request);
+    g_running = outer;
+    g_runningSaves = outerSaves;
+    return chosen;
+}
+
+}  // namespace
+
+void WatchFileDialogs() {
+    __imp_GetSaveFileNameW = &Watched<&__imp_GetSaveFileNameW, true>;
+    __imp_GetOpenFileNameW = &Watched<&__imp_GetOpenFileNameW, false>;
+}
+
 FileRequest RunningFileRequest() {
     FileRequest request;
-    const auto* running = static_cast<const OPENFILENAMEW*>(RunningFileDialogRequest());
+    const OPENFILENAMEW* running = g_running;
     if (running == nullptr) return request;
     request.running = true;
     request.flags = running->Flags;
@@ -297,12 +326,13 @@ FileRequest RunningFileRequest() {
         request.filters.emplace_back(Narrow(at), Narrow(pattern));
         at = pattern + std::wcslen(pattern) + 1;
     }
-    request.save = RunningFileDialogSaves();
+    request.save = g_runningSaves;
     return request;
 }
 
 std::string ClipboardBytes() {
-    if (!OpenClipboard(nullptr)) return {};
+    const Clipboard& clipboard = SystemClipboard();
+    if (!clipboard.open(nullptr)) return {};
     std::string bytes;
     if (HANDLE data = GetClipboardData(CF_TEXT)) {
         if (const auto* text = static_cast<const char*>(GlobalLock(data))) {
@@ -310,7 +340,7 @@ std::string ClipboardBytes() {
             GlobalUnlock(data);
         }
     }
-    CloseClipboard();
+    clipboard.close();
     return bytes;
 }
 
@@ -325,10 +355,10 @@ struct HoldState {
 DWORD WINAPI HoldClipboard(void* context) {
     auto* holding = static_cast<HoldState*>(context);
     HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    holding->held = window != nullptr && OpenClipboard(window);
+    holding->held = window != nullptr && SystemClipboard().open(window);
     SetEvent(holding->opened);
     WaitForSingleObject(holding->release, INFINITE);
-    if (holding->held) CloseClipboard();
+    if (holding->held) SystemClipboard().close();
     if (window != nullptr) DestroyWindow(window);
     return 0;
 }
@@ -427,3 +457,130 @@ std::vector<MetafileText> CloseMetafile(HDC metafile) {
 }
 
 }  // namespace fw::win32::testing
+
+namespace fw::detail {
+Desktop& RealDesktop();
+}
+
+namespace fw::testing {
+namespace {
+
+using win32::testing::SystemDialog;
+
+// Control identifiers of the system's dialogs (winuser.h, dlgs.h).
+constexpr int kOk = 1;
+constexpr int kCancel = 2;
+constexpr int kYes = 6;
+constexpr int kFileTypes = 0x470;  // cmb1
+constexpr int kPrinters = 0x473;   // cmb4
+constexpr int kFileName = 0x480;   // edt1
+constexpr unsigned kOverwritePrompt = 0x2;
+
+std::vector<std::string> Split(const std::string& patterns) {
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    while (start <= patterns.size()) {
+        const std::size_t end = std::min(patterns.find(';', start), patterns.size());
+        if (end > start) result.push_back(patterns.substr(start, end - start));
+        start = end + 1;
+    }
+    return result;
+}
+
+class Win32FileDialogControl : public FileDialogControl {
+public:
+    explicit Win32FileDialogControl(HWND dialog) : m_dialog(dialog) {}
+    std::vector<std::string> Filters() const override { return win32::testing::ComboRows(m_dialog, kFileTypes); }
+    std::string SelectedFilter() const override { return win32::testing::ComboSelected(m_dialog, kFileTypes); }
+    // The system applies the pattern of the filter chosen, as it was given.
+    std::vector<std::string> ListedPatterns() const override {
+        const std::string selected = SelectedFilter();
+        for (const auto& [description, pattern] : win32::testing::RunningFileRequest().filters) {
+            if (description == selected) return Split(pattern);
+        }
+        return {};
+    }
+    std::string FileName() const override { return win32::testing::ControlText(m_dialog, kFileName); }
+    std::string DefaultSuffix() const override { return win32::testing::RunningFileRequest().defaultExtension; }
+    bool ConfirmsOverwrite() const override {
+        return (win32::testing::RunningFileRequest().flags & kOverwritePrompt) != 0;
+    }
+    bool IsSaveDialog() const override { return win32::testing::RunningFileRequest().save; }
+    std::vector<std::string> Texts() const override { return win32::testing::ShownTexts(m_dialog); }
+    void NextFilter() override { win32::testing::ComboNext(m_dialog, kFileTypes); }
+    void Accept(std::string_view name) override {
+        win32::testing::SetControlText(m_dialog, kFileName, win32::Utf16FromUtf8(name));
+        win32::testing::PressButton(m_dialog, kOk);
+        m_accepted = true;
+    }
+    bool Accepted() const { return m_accepted; }
+
+private:
+    HWND m_dialog;
+    bool m_accepted = false;
+};
+
+}  // namespace
+
+void WhenFileDialog(std::function<void(FileDialogControl&)> action) {
+    win32::testing::WatchFileDialogs();
+    win32::testing::WhenSystemDialog(SystemDialog::File, [action = std::move(action)](HWND dialog) {
+        Win32FileDialogControl control(dialog);
+        action(control);
+        if (!control.Accepted()) win32::testing::PressButton(dialog, kCancel);
+    });
+}
+
+namespace {
+
+// The system's print dialog names its number fields by their ids (dlgs.h);
+// they are given the names the toolkit's dialog gives its own.
+std::string FieldName(int id) {
+    switch (id) {
+    case 0x480:
+        return "from";  // edt1
+    case 0x481:
+        return "to";  // edt2
+    case 0x482:
+        return "copies";  // edt3
+    default:
+        return "field " + std::to_string(id);
+    }
+}
+
+}  // namespace
+
+void AnswerNextPrintDialog(bool confirm, PrintChoices* offered) {
+    ForgetPrintDialogAnswer();
+    win32::testing::WhenSystemDialog(SystemDialog::Print, [confirm, offered](HWND dialog) {
+        if (offered != nullptr) {
+            offered->shown = true;
+            offered->printers = win32::testing::ComboRows(dialog, kPrinters);
+            const win32::testing::Reachable reachable = win32::testing::ReachableIn(dialog);
+            offered->reachable = reachable.choices;
+            for (const int id : reachable.fields) offered->reachable.push_back(FieldName(id));
+            offered->buttons = win32::testing::ButtonTexts(dialog);
+        }
+        win32::testing::PressButton(dialog, confirm ? kOk : kCancel);
+    });
+}
+
+void ForgetPrintDialogAnswer() { win32::testing::ForgetSystemDialog(SystemDialog::Print); }
+
+void AnswerNextMessageBox(ShownMessageBox* shown) {
+    win32::testing::WhenSystemDialog(SystemDialog::Message, [shown](HWND box) {
+        if (shown != nullptr) {
+            shown->shown = true;
+            shown->text = win32::testing::MessageBoxText(box);
+            shown->buttons = win32::testing::ButtonTexts(box);
+        }
+        // OK, or Yes where the box asks.
+        win32::testing::PressButton(box, win32::testing::ControlShown(box, kOk) ? kOk : kYes);
+    });
+}
+
+Desktop& RealDesktop() { return detail::RealDesktop(); }
+
+std::string ClipboardText() { return win32::testing::ClipboardBytes(); }
+
+}  // namespace fw::testing
