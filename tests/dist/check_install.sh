@@ -59,7 +59,7 @@ done
 [ -s "$root/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon named $icon"
 
 echo "== manual page"
-page=$root/share/man/man1/kalvex.1.gz
+page=$root/share/man/man1/kalvex.1
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) || fail "man cannot show $page"
 [ -z "$warnings" ] || fail "the manual page has faults: $warnings"
 
