@@ -27,6 +27,8 @@ before=$(ls "$work/crashes")
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:${ASAN_OPTIONS:-}
 export UBSAN_OPTIONS=print_stacktrace=1:${UBSAN_OPTIONS:-}
+# What the system's libraries keep for the life of the process is theirs.
+export LSAN_OPTIONS=suppressions=$(cd "$(dirname "$0")/.." && pwd)/tests/lsan.supp:print_suppressions=0:${LSAN_OPTIONS:-}
 
 status=0
 "$binary" -max_total_time="$seconds" -timeout=10 -artifact_prefix="$work/crashes/" "$@" "$work/corpus" \
