@@ -55,7 +55,9 @@ public:
     // Accepts with `name` (UTF-8) typed into the name field.
     virtual void Accept(std::string_view name) = 0;
     // The toolkit's dialog only (the system's under Wine offers neither):
-    // the names its list of files shows, once the folder is read;
+    // the folder it shows, and the names its list of files shows once it is
+    // read;
+    virtual std::string Folder() const { return {}; }
     virtual std::vector<std::string> ListedFiles() { return {}; }
     // Enter in the name field, as on the name proposed. A question that comes
     // up is answered, by its Yes button when `yes`, else by its No button,

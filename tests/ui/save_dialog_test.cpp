@@ -82,11 +82,15 @@ TEST(SaveDialog, EnterOverTheReportSavedBeforeAsksFirst) {
     RunMainWindow([&](CCoilDialog& dialog) {
         std::vector<std::string> listed;
         std::string question;
+        std::string folder;
         fw::testing::WhenFileDialog([&](fw::testing::FileDialogControl& files) {
+            folder = files.Folder();
             listed = files.ListedFiles();
             question = files.PressEnter(false);
         });
         dialog.SaveReport();
+        // The toolkit's dialog opens in the folder last visited in the process.
+        ASSERT_EQ(folder, home.string()) << "a dialog of an earlier test chose another folder";
         EXPECT_NE(std::find(listed.begin(), listed.end(), "Kalvex.TXT"), listed.end())
             << "the Text file filter does not list Kalvex.TXT";
         EXPECT_NE(question.find("Kalvex.TXT"), std::string::npos) << "question: '" << question << "'";

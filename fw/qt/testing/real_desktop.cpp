@@ -90,6 +90,7 @@ public:
         }
         QMetaObject::invokeMethod(m_dialog, "accept");
     }
+    std::string Folder() const override { return m_dialog->directory().absolutePath().toStdString(); }
     std::vector<std::string> ListedFiles() override {
         auto* view = m_dialog->findChild<QAbstractItemView*>(QStringLiteral("listView"));
         if (view == nullptr) return {};
