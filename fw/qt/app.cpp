@@ -91,6 +91,7 @@ std::unique_ptr<QApplication> StartToolkit(int& argc, char** argv) {
     auto app = std::make_unique<QApplication>(argc, argv);
     PassOnHeldMessages();
     QApplication::setStyle(CreateStyle());
+    InstallAccessibility();
     // The application's name: the program file's name without directory and extension.
     g_appName = FromQt(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     if (CWinApp* winApp = AfxGetApp(); winApp != nullptr && winApp->m_pszAppName == nullptr) {

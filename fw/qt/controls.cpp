@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,16 +26,21 @@ namespace {
 
 // A static control: text, icon or etched line. Its text is painted with
 // whatever the dialog (or the control itself, by reflection) answers to the
-// colour request made before each painting.
-class StaticWidget : public QWidget, public WindowHolder {
+// colour request made before each painting. It is the toolkit's label only
+// for a screen reader, which names the control it labels by it (its buddy);
+// the label paints nothing of its own.
+class StaticWidget : public QLabel, public WindowHolder {
 public:
-    StaticWidget(QWidget* parent, UINT image) : QWidget(parent), WindowHolder(this, Kind::Static), m_image(image) {
+    StaticWidget(QWidget* parent, UINT image) : QLabel(parent), WindowHolder(this, Kind::Static), m_image(image) {
+        setTextFormat(Qt::PlainText);
         setMouseTracking(true);
         setFocusPolicy(Qt::NoFocus);
     }
     QString windowText() const override { return m_text; }
     void setWindowText(const QString& text) override {
         m_text = text;
+        // A '&' is no mnemonic here: the toolkit's label must not take Alt+key.
+        setText(QString(text).replace(u'&', QStringLiteral("&&")));
         update();
     }
 
@@ -273,7 +279,16 @@ int CComboBox::AddString(const char* text) {
     const int selected = combo->currentIndex();
     combo->addItem(ToQt(text ? text : ""));
     combo->setCurrentIndex(selected);
-    return combo->count() - 1;
+    const int row = combo->count() - 1;
+    // The row as a screen reader speaks it in the open list, where the list's
+    // object says it differs from its text.
+    if (const auto* owner = dynamic_cast<const CComboBox*>(fw::detail::AttachedTo(m_hWnd))) {
+        const CString spoken = owner->GetItemSpokenText(row);
+        if (spoken.View() != (text ? std::string_view(text) : std::string_view())) {
+            combo->setItemData(row, ToQt(spoken.View()), Qt::AccessibleTextRole);
+        }
+    }
+    return row;
 }
 
 int CComboBox::GetCount() const {

@@ -176,8 +176,16 @@ QMenuBar* BuildMenu(const MenuTemplate& menu, DialogWidget* dialog) {
                 qmenu->addSeparator();
                 continue;
             }
-            // "text\tshortcut": the shortcut is shown right-aligned, nothing more.
-            QAction* action = qmenu->addAction(ToQt(item.text));
+            // "text\tshortcut": the shortcut is shown right-aligned and told
+            // to a screen reader apart from the name. It is no key of the menu:
+            // the dialog takes the keys of the menu's shortcuts before the menu
+            // would (F1 is a help request).
+            const QString text = ToQt(item.text);
+            QAction* action = qmenu->addAction(text.section(u'\t', 0, 0));
+            if (text.contains(u'\t')) {
+                action->setShortcut(QKeySequence(text.section(u'\t', 1)));
+                action->setShortcutContext(Qt::WidgetShortcut);
+            }
             action->setObjectName(QString::number(item.id));
             const UINT id = item.id;
             QObject::connect(action, &QAction::triggered, dialog,
@@ -247,8 +255,10 @@ DialogWidget* Create(const DialogTemplate& dt, Window* owner) {
     widget->client = client;
 
     QWidget* previous = nullptr;
+    std::vector<QWidget*> controls;
     for (const ControlTemplate& item : dt.controls) {
         QWidget* control = CreateControl(item, window, client);
+        controls.push_back(control);
         Window* controlWindow = WindowOf(control);
         controlWindow->style |= WS_CHILD;
         // The dialog's font, which the control shows already: it takes it from
@@ -275,6 +285,7 @@ DialogWidget* Create(const DialogTemplate& dt, Window* owner) {
             previous = control;
         }
     }
+    LabelControls(dt, controls);
     widget->installEventFilter(widget);
     widget->layout()->setSizeConstraint(QLayout::SetFixedSize);
     return widget;
