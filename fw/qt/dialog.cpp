@@ -67,6 +67,9 @@ protected:
 
 private:
     bool handleKey(QKeyEvent* event);
+    // F10: the menu bar takes the keyboard with its first menu selected, or
+    // gives it back, as for Alt pressed and released alone.
+    void selectMenuBar();
     // F1: a help request to `target`, which passes it on to the dialog.
     void requestHelp(Window* target, Qt::KeyboardModifiers modifiers);
 };
@@ -101,6 +104,10 @@ bool DialogWidget::handleKey(QKeyEvent* event) {
         requestHelp(focus != nullptr && WindowOf(focus) != nullptr ? WindowOf(focus) : handle(), event->modifiers());
         return true;
     }
+    if (key == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
+        selectMenuBar();
+        return true;
+    }
     if (key == Qt::Key_F4 && event->modifiers() == Qt::AltModifier) {
         Dispatch(handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
@@ -129,6 +136,16 @@ bool DialogWidget::handleKey(QKeyEvent* event) {
         return true;
     }
     return false;
+}
+
+void DialogWidget::selectMenuBar() {
+    if (menuBar == nullptr) return;
+    // The toolkit's menu bar watches its window for Alt pressed alone and
+    // the application for its release.
+    QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(menuBar, &release);
 }
 
 bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
