@@ -197,6 +197,39 @@ TEST(MainWindow, EscapeClosesAnOpenListFirst) {
     EXPECT_EQ(result, IDCANCEL);
 }
 
+// F10, and Alt on its own, select the menu bar: its first menu drawn
+// selected, Down opens it, Escape closes it and a second Escape (or F10)
+// leaves the bar; the form is as it was and the window stays open.
+TEST(MainWindow, F10AndAltSelectTheMenuBar) {
+    for (const Key key : {Key::F10, Key::Alt}) {
+        SCOPED_TRACE(key == Key::F10 ? "F10" : "Alt");
+        const INT_PTR result = RunMainWindow([key](CCoilDialog& dialog) {
+            const std::string mix = Text(dialog, IDC_MIX);
+            EXPECT_EQ(fw::testing::SelectedMenu(dialog.m_hWnd), -1);
+            fw::testing::PressKey(key);
+            EXPECT_EQ(fw::testing::SelectedMenu(dialog.m_hWnd), 0);
+            EXPECT_FALSE(fw::testing::IsMenuOpen());
+            fw::testing::PressKey(Key::Down);
+            EXPECT_TRUE(fw::testing::IsMenuOpen());
+            fw::testing::PressKey(Key::Escape);
+            EXPECT_FALSE(fw::testing::IsMenuOpen());
+            EXPECT_EQ(fw::testing::SelectedMenu(dialog.m_hWnd), 0);
+            fw::testing::PressKey(Key::Escape);
+            EXPECT_EQ(fw::testing::SelectedMenu(dialog.m_hWnd), -1);
+            ASSERT_NE(dialog.m_hWnd, nullptr);
+            EXPECT_EQ(fw::testing::FocusWindow(), Item(dialog, IDC_MIX));
+
+            fw::testing::PressKey(key);
+            EXPECT_EQ(fw::testing::SelectedMenu(dialog.m_hWnd), 0);
+            fw::testing::PressKey(key);
+            EXPECT_EQ(fw::testing::SelectedMenu(dialog.m_hWnd), -1);
+            ASSERT_NE(dialog.m_hWnd, nullptr);
+            EXPECT_EQ(Text(dialog, IDC_MIX), mix);
+        });
+        EXPECT_EQ(result, fw::testing::kEndedByTest);
+    }
+}
+
 TEST(MainWindow, EveryWayOfClosingEndsTheRunWithCancel) {
     struct Way {
         const char* name;
