@@ -67,6 +67,7 @@ protected:
 class StaticAccessible : public QAccessibleWidget, public ShownText {
 public:
     explicit StaticAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+    using ShownText::text;
 
     QAccessible::Role role() const override {
         switch (control()->style & SS_TYPEMASK) {
@@ -133,6 +134,7 @@ private:
 class ComboAccessible : public QAccessibleWidget, public ShownText {
 public:
     explicit ComboAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::ComboBox) {}
+    using ShownText::text;
 
     QString text(QAccessible::Text t) const override {
         switch (t) {
