@@ -2,12 +2,11 @@
 // (AT-SPI on Linux): static texts as labels, separators and pictures, a link
 // with its action, the outputs and the lists named by their labels, and a
 // list's rows as its object speaks them. Edit fields and buttons keep the
-// toolkit's own accounts, which name a field by its label (its buddy).
+// toolkit's own accounts; a field is given its label's text as its name.
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
-#include <QLabel>
 
 #include <vector>
 
@@ -19,14 +18,32 @@
 namespace fw::detail {
 namespace {
 
+// A labelled control keeps its label's widget in this property.
+constexpr char kLabel[] = "kalvex_label";
+
 // The static text that labels `widget`, or nullptr.
-QLabel* LabelOf(const QWidget* widget) {
-    const QWidget* parent = widget->parentWidget();
-    if (parent == nullptr) return nullptr;
-    for (QLabel* label : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        if (label->buddy() == widget) return label;
+QWidget* LabelOf(const QWidget* widget) { return qobject_cast<QWidget*>(widget->property(kLabel).value<QObject*>()); }
+
+// The controls that `label` labels.
+QList<QWidget*> LabelledBy(const QWidget* label) {
+    QList<QWidget*> labelled;
+    if (const QWidget* parent = label->parentWidget()) {
+        for (QWidget* sibling : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (LabelOf(sibling) == label) labelled.append(sibling);
+        }
     }
-    return nullptr;
+    return labelled;
+}
+
+using Relations = QList<QPair<QAccessibleInterface*, QAccessible::Relation>>;
+
+// The toolkit's relations of a control, with its label's.
+Relations WithLabel(Relations relations, const QWidget* widget, QAccessible::Relation match) {
+    if ((match & QAccessible::Label) == 0) return relations;
+    if (QWidget* label = LabelOf(widget)) {
+        relations.append({QAccessible::queryAccessibleInterface(label), QAccessible::Label});
+    }
+    return relations;
 }
 
 QString WindowTextOf(const QWidget* widget) {
@@ -80,7 +97,7 @@ public:
         }
     }
     QString text(QAccessible::Text t) const override {
-        const QLabel* label = LabelOf(widget());
+        const QWidget* label = LabelOf(widget());
         switch (t) {
         case QAccessible::Name:
             if (label != nullptr) return WindowTextOf(label);
@@ -91,11 +108,12 @@ public:
             return QAccessibleWidget::text(t);
         }
     }
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
-        auto relations = QAccessibleWidget::relations(match);
-        const auto* label = qobject_cast<const QLabel*>(widget());
-        if ((match & QAccessible::Labelled) != 0 && label != nullptr && label->buddy() != nullptr) {
-            relations.append({QAccessible::queryAccessibleInterface(label->buddy()), QAccessible::Labelled});
+    Relations relations(QAccessible::Relation match) const override {
+        Relations relations = WithLabel(QAccessibleWidget::relations(match), widget(), match);
+        if ((match & QAccessible::Labelled) != 0) {
+            for (QWidget* labelled : LabelledBy(widget())) {
+                relations.append({QAccessible::queryAccessibleInterface(labelled), QAccessible::Labelled});
+            }
         }
         return relations;
     }
@@ -139,13 +157,16 @@ public:
     QString text(QAccessible::Text t) const override {
         switch (t) {
         case QAccessible::Name:
-            if (const QLabel* label = LabelOf(widget())) return WindowTextOf(label);
+            if (const QWidget* label = LabelOf(widget())) return WindowTextOf(label);
             return spokenRow();
         case QAccessible::Value:
             return spokenRow();
         default:
             return QAccessibleWidget::text(t);
         }
+    }
+    Relations relations(QAccessible::Relation match) const override {
+        return WithLabel(QAccessibleWidget::relations(match), widget(), match);
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
@@ -206,9 +227,17 @@ void LabelControls(const DialogTemplate& dialog, const std::vector<QWidget*>& co
     const std::vector<int> labels = ControlLabels(dialog);
     for (std::size_t i = 0; i < labels.size() && i < controls.size(); ++i) {
         if (labels[i] < 0) continue;
-        if (auto* label = qobject_cast<QLabel*>(controls[static_cast<std::size_t>(labels[i])])) {
-            label->setBuddy(controls[i]);
-        }
+        QWidget* label = controls[static_cast<std::size_t>(labels[i])];
+        controls[i]->setProperty(kLabel, QVariant::fromValue(static_cast<QObject*>(label)));
+        LabelTextChanged(label);
+    }
+}
+
+void LabelTextChanged(QWidget* label) {
+    // The toolkit's account of an edit field takes its name from here.
+    for (QWidget* labelled : LabelledBy(label)) {
+        const Window* window = WindowOf(labelled);
+        if (window != nullptr && window->kind == Kind::Edit) labelled->setAccessibleName(WindowTextOf(label));
     }
 }
 

@@ -121,9 +121,11 @@ void UseToolkitTranslations();
 QStyle* CreateStyle();
 
 // What a screen reader is told (fw/qt/accessibility.cpp): the accounts of
-// the framework's controls, installed once the toolkit has started; and the
-// labels of a dialog's controls, made from its template, in template order.
+// the framework's controls, installed once the toolkit has started; the
+// labels of a dialog's controls, made from its template, in template order;
+// and a label's new text, which names the controls it labels.
 void InstallAccessibility();
 void LabelControls(const DialogTemplate& dialog, const std::vector<QWidget*>& controls);
+void LabelTextChanged(QWidget* label);
 
 }  // namespace fw::detail

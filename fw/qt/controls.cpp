@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,21 +25,17 @@ namespace {
 
 // A static control: text, icon or etched line. Its text is painted with
 // whatever the dialog (or the control itself, by reflection) answers to the
-// colour request made before each painting. It is the toolkit's label only
-// for a screen reader, which names the control it labels by it (its buddy);
-// the label paints nothing of its own.
-class StaticWidget : public QLabel, public WindowHolder {
+// colour request made before each painting.
+class StaticWidget : public QWidget, public WindowHolder {
 public:
-    StaticWidget(QWidget* parent, UINT image) : QLabel(parent), WindowHolder(this, Kind::Static), m_image(image) {
-        setTextFormat(Qt::PlainText);
+    StaticWidget(QWidget* parent, UINT image) : QWidget(parent), WindowHolder(this, Kind::Static), m_image(image) {
         setMouseTracking(true);
         setFocusPolicy(Qt::NoFocus);
     }
     QString windowText() const override { return m_text; }
     void setWindowText(const QString& text) override {
         m_text = text;
-        // A '&' is no mnemonic here: the toolkit's label must not take Alt+key.
-        setText(QString(text).replace(u'&', QStringLiteral("&&")));
+        LabelTextChanged(this);
         update();
     }
 
