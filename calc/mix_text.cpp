@@ -36,4 +36,21 @@ std::string MixRowText(const catalogue::MixEntry& mix) {
     return text;
 }
 
+std::string SpokenMixRow(std::string_view row) {
+    std::string spoken;
+    int separators = 0;
+    bool blank = false;
+    for (const char c : row) {
+        if (c == ';' && ++separators == 4) break;
+        if (c == ' ' || c == ';') {
+            blank = !spoken.empty();
+            continue;
+        }
+        if (blank && c != ')' && spoken.back() != '(') spoken += ' ';
+        blank = false;
+        spoken += c;
+    }
+    return spoken;
+}
+
 }  // namespace calc

@@ -3,7 +3,12 @@
 
 #include "fw/wnd.h"
 
-class CStatic : public CWnd {};
+class CStatic : public CWnd {
+public:
+    // A static text that acts when clicked answers TRUE: a screen reader
+    // announces it as a link, whose action is a click.
+    virtual BOOL IsLink() const;
+};
 
 // A drop-down list.
 class CComboBox : public CWnd {
@@ -18,6 +23,9 @@ public:
 
     // Owner drawing: the parent hands each drawing request back to the list.
     virtual void DrawItem(DRAWITEMSTRUCT* pDrawItemStruct);
+    // What a screen reader speaks for a row: its text, unless a list that
+    // paints its rows shows them otherwise.
+    virtual CString GetItemSpokenText(int index) const;
 
 protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

@@ -24,6 +24,8 @@ CLinkLabel::~CLinkLabel() {
     m_underlineFont.DeleteObject();
 }
 
+BOOL CLinkLabel::IsLink() const { return TRUE; }
+
 constinit const fw::RoutingTable CLinkLabel::kRoutes = fw::Routes({
     fw::OnCtlColorReflect<&CLinkLabel::CtlColor>(),
     fw::OnNcHitTest<&CLinkLabel::OnNcHitTest>(),

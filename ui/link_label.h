@@ -15,6 +15,9 @@ public:
     // Releases the cursor and the underlined font.
     ~CLinkLabel() override;
 
+    // A screen reader announces it as a link; its action is a click.
+    BOOL IsLink() const override;
+
 protected:
     HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
     LRESULT OnNcHitTest(CPoint point);

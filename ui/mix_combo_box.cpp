@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "calc/mix_text.h"
 #include "catalogue/catalogue.h"
 
 namespace {
@@ -69,4 +70,10 @@ void CMixComboBox::DrawItem(LPDRAWITEMSTRUCT pDrawItemStruct) {
     }
     if ((pDrawItemStruct->itemState & ODS_FOCUS) != 0) dc->DrawFocusRect(&rect);
     dc->RestoreDC(savedDC);
+}
+
+CString CMixComboBox::GetItemSpokenText(int index) const {
+    CString text;
+    GetLBText(index, text);
+    return CString(calc::SpokenMixRow(text.View()));
 }

@@ -11,4 +11,6 @@ public:
     ~CMixComboBox() override;
 
     void DrawItem(LPDRAWITEMSTRUCT pDrawItemStruct) override;
+    // A row as it is painted, without its separators.
+    CString GetItemSpokenText(int index) const override;
 };

@@ -76,6 +76,13 @@ std::unique_ptr<QApplication> StartToolkit(int& argc, char** argv) {
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
         QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
     }
+    // The toolkit's own dialogs always, never the desktop's (the GTK theme's
+    // or the portal's file dialog): the desktop's asks about replacing the
+    // name as typed, before the default extension is added, lists only the
+    // files whose extension has the pattern's case, and keeps recent files
+    // and settings in the home folder; merely making one, even to show the
+    // toolkit's own instead, makes folders there.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     if (argc > 0 && argv[0] != nullptr) {
         g_programName = argv[0];
         g_programName.erase(0, g_programName.find_last_of('/') + 1);
@@ -84,6 +91,7 @@ std::unique_ptr<QApplication> StartToolkit(int& argc, char** argv) {
     auto app = std::make_unique<QApplication>(argc, argv);
     PassOnHeldMessages();
     QApplication::setStyle(CreateStyle());
+    InstallAccessibility();
     // The application's name: the program file's name without directory and extension.
     g_appName = FromQt(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     if (CWinApp* winApp = AfxGetApp(); winApp != nullptr && winApp->m_pszAppName == nullptr) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "fw/desktop.h"
 #include "fw/internal.h"
@@ -118,5 +119,13 @@ void UseToolkitTranslations();
 
 // The framework's style (fw/qt/style.cpp), for the application.
 QStyle* CreateStyle();
+
+// What a screen reader is told (fw/qt/accessibility.cpp): the accounts of
+// the framework's controls, installed once the toolkit has started; the
+// labels of a dialog's controls, made from its template, in template order;
+// and a label's new text, which names the controls it labels.
+void InstallAccessibility();
+void LabelControls(const DialogTemplate& dialog, const std::vector<QWidget*>& controls);
+void LabelTextChanged(QWidget* label);
 
 }  // namespace fw::detail

@@ -7,10 +7,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionFrame>
 #include <QValidator>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "fw/app.h"
@@ -35,6 +35,7 @@ public:
     QString windowText() const override { return m_text; }
     void setWindowText(const QString& text) override {
         m_text = text;
+        LabelTextChanged(this);
         update();
     }
 
@@ -66,23 +67,45 @@ private:
     UINT m_image;
 };
 
+// Paints `paint` in whole pixels of the screen: at a fractional scale a
+// line of one unit covers a pixel and a half, and falls partly outside the
+// control or between pixels. `paint` gets the control's rectangle and the
+// width of a line (a pixel at scale 1, two at scale 2, one at 1.5) in the
+// screen's pixels.
+template <class Paint>
+void PaintInPixels(QPainter& painter, const QRect& area, Paint paint) {
+    const QTransform toScreen = painter.deviceTransform();
+    const qreal scale = std::max<qreal>(1, std::sqrt(std::abs(toScreen.determinant())));
+    const QRectF onScreen = toScreen.mapRect(QRectF(area));
+    const QRect pixels(QPoint(qCeil(onScreen.left() - 0.01), qCeil(onScreen.top() - 0.01)),
+                       QPoint(qFloor(onScreen.right() + 0.01) - 1, qFloor(onScreen.bottom() + 0.01) - 1));
+    painter.save();
+    painter.setWorldTransform(toScreen.inverted() * painter.worldTransform());
+    paint(pixels, std::max(1, static_cast<int>(scale)));
+    painter.restore();
+}
+
 void StaticWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QRect area = rect();
     if ((handle()->exStyle & WS_EX_STATICEDGE) != 0) {
-        QStyleOptionFrame frame;
-        frame.initFrom(this);
-        frame.lineWidth = 1;
-        frame.state |= QStyle::State_Sunken;
-        style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
+        // The style's thin frame, in its colour, whole on every side.
+        const QColor edge = palette().color(QPalette::Window).darker(140).lighter(108);
+        PaintInPixels(painter, area, [&painter, &edge](const QRect& r, int line) {
+            painter.fillRect(QRect(r.left(), r.top(), r.width(), line), edge);
+            painter.fillRect(QRect(r.left(), r.bottom() - line + 1, r.width(), line), edge);
+            painter.fillRect(QRect(r.left(), r.top(), line, r.height()), edge);
+            painter.fillRect(QRect(r.right() - line + 1, r.top(), line, r.height()), edge);
+        });
         area.adjust(1, 1, -1, -1);
     }
     switch (handle()->style & SS_TYPEMASK) {
     case SS_ETCHEDHORZ:
-        painter.setPen(palette().color(QPalette::Dark));
-        painter.drawLine(0, 0, width() - 1, 0);
-        painter.setPen(palette().color(QPalette::Light));
-        painter.drawLine(0, 1, width() - 1, 1);
+        // A dark line over a light one.
+        PaintInPixels(painter, rect(), [this, &painter](const QRect& r, int line) {
+            painter.fillRect(QRect(r.left(), r.top(), r.width(), line), palette().color(QPalette::Dark));
+            painter.fillRect(QRect(r.left(), r.top() + line, r.width(), line), palette().color(QPalette::Light));
+        });
         return;
     case SS_ICON:
         painter.drawPixmap(0, 0, IconPixmap(AfxGetApp() ? AfxGetApp()->LoadIcon(m_image) : nullptr));
@@ -273,7 +296,16 @@ int CComboBox::AddString(const char* text) {
     const int selected = combo->currentIndex();
     combo->addItem(ToQt(text ? text : ""));
     combo->setCurrentIndex(selected);
-    return combo->count() - 1;
+    const int row = combo->count() - 1;
+    // The row as a screen reader speaks it in the open list, where the list's
+    // object says it differs from its text.
+    if (const auto* owner = dynamic_cast<const CComboBox*>(fw::detail::AttachedTo(m_hWnd))) {
+        const CString spoken = owner->GetItemSpokenText(row);
+        if (spoken.View() != (text ? std::string_view(text) : std::string_view())) {
+            combo->setItemData(row, ToQt(spoken.View()), Qt::AccessibleTextRole);
+        }
+    }
+    return row;
 }
 
 int CComboBox::GetCount() const {

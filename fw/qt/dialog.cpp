@@ -67,6 +67,9 @@ protected:
 
 private:
     bool handleKey(QKeyEvent* event);
+    // F10: the menu bar takes the keyboard with its first menu selected, or
+    // gives it back, as for Alt pressed and released alone.
+    void selectMenuBar();
     // F1: a help request to `target`, which passes it on to the dialog.
     void requestHelp(Window* target, Qt::KeyboardModifiers modifiers);
 };
@@ -101,6 +104,10 @@ bool DialogWidget::handleKey(QKeyEvent* event) {
         requestHelp(focus != nullptr && WindowOf(focus) != nullptr ? WindowOf(focus) : handle(), event->modifiers());
         return true;
     }
+    if (key == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
+        selectMenuBar();
+        return true;
+    }
     if (key == Qt::Key_F4 && event->modifiers() == Qt::AltModifier) {
         Dispatch(handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
@@ -129,6 +136,16 @@ bool DialogWidget::handleKey(QKeyEvent* event) {
         return true;
     }
     return false;
+}
+
+void DialogWidget::selectMenuBar() {
+    if (menuBar == nullptr) return;
+    // The toolkit's menu bar watches its window for Alt pressed alone and
+    // the application for its release.
+    QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(menuBar, &release);
 }
 
 bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
@@ -176,8 +193,16 @@ QMenuBar* BuildMenu(const MenuTemplate& menu, DialogWidget* dialog) {
                 qmenu->addSeparator();
                 continue;
             }
-            // "text\tshortcut": the shortcut is shown right-aligned, nothing more.
-            QAction* action = qmenu->addAction(ToQt(item.text));
+            // "text\tshortcut": the shortcut is shown right-aligned and told
+            // to a screen reader apart from the name. It is no key of the menu:
+            // the dialog takes the keys of the menu's shortcuts before the menu
+            // would (F1 is a help request).
+            const QString text = ToQt(item.text);
+            QAction* action = qmenu->addAction(text.section(u'\t', 0, 0));
+            if (text.contains(u'\t')) {
+                action->setShortcut(QKeySequence(text.section(u'\t', 1)));
+                action->setShortcutContext(Qt::WidgetShortcut);
+            }
             action->setObjectName(QString::number(item.id));
             const UINT id = item.id;
             QObject::connect(action, &QAction::triggered, dialog,
@@ -247,8 +272,10 @@ DialogWidget* Create(const DialogTemplate& dt, Window* owner) {
     widget->client = client;
 
     QWidget* previous = nullptr;
+    std::vector<QWidget*> controls;
     for (const ControlTemplate& item : dt.controls) {
         QWidget* control = CreateControl(item, window, client);
+        controls.push_back(control);
         Window* controlWindow = WindowOf(control);
         controlWindow->style |= WS_CHILD;
         // The dialog's font, which the control shows already: it takes it from
@@ -275,6 +302,7 @@ DialogWidget* Create(const DialogTemplate& dt, Window* owner) {
             previous = control;
         }
     }
+    LabelControls(dt, controls);
     widget->installEventFilter(widget);
     widget->layout()->setSizeConstraint(QLayout::SetFixedSize);
     return widget;

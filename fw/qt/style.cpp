@@ -64,7 +64,8 @@ private:
     std::optional<QIcon> m_icon;
 };
 
-// Drop-down lists open below their field, as the program's users know them.
+// Drop-down lists open below their field, as the program's users know them;
+// a menu bar with the keyboard shows its selected title.
 // The standard icons (message boxes, file dialogs, file lists) are made once,
 // when first needed: the toolkit keeps what it draws of every icon object in
 // its pixmap cache, up to 10 MB, so a new icon object for each message box and
@@ -76,6 +77,20 @@ public:
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_ComboBox_Popup) return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        // A menu bar that has the keyboard (after Alt or F10) draws its
+        // selected title as selected, as it draws an open one.
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == CE_MenuBarItem && item != nullptr && item->state.testFlag(State_Selected) && widget != nullptr &&
+            widget->hasFocus()) {
+            QStyleOptionMenuItem selected(*item);
+            selected.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &selected, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
     }
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
         // Some icons differ from right to left (back and forward arrows); the

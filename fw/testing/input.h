@@ -8,7 +8,8 @@
 
 namespace fw::testing {
 
-enum class Key { Tab, BackTab, Enter, Escape, Space, F1, F4, Up, Down, Home, End };
+// Alt is the key pressed and released on its own.
+enum class Key { Tab, BackTab, Enter, Escape, Space, F1, F4, F10, Alt, Up, Down, Home, End };
 enum Modifiers : unsigned { kNoModifier = 0, kShift = 1, kControl = 2, kAlt = 4 };
 
 // Input goes where the user's would: an open menu or drop-down list first,
@@ -41,6 +42,9 @@ void OpenDropDown(HWND comboBox);
 void ClickListRow(HWND comboBox, int row);
 
 bool IsMenuOpen();
+// The menu of the menu bar whose title is drawn selected (0 for the first),
+// without any menu open; -1 for none.
+int SelectedMenu(HWND dialog);
 // Opens the menu bar's popup number `index` (0 for the first).
 void OpenMenu(HWND dialog, int index);
 // Chooses a menu item, as a click on it would.

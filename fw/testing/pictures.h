@@ -28,6 +28,9 @@ struct Image {
 };
 // What a window shows now, painted into an image.
 Image Grab(HWND window);
+// A control as its dialog shows it, in the screen's pixels: at a fractional
+// scale, every pixel that it covers at least in part.
+Image GrabInDialog(HWND control);
 // The rows of a drop-down list's open popup, painted into an image, and the
 // rectangle of one row in that image.
 Image GrabDropDown(HWND comboBox);

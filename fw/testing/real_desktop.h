@@ -54,6 +54,15 @@ public:
     virtual void NextFilter() = 0;
     // Accepts with `name` (UTF-8) typed into the name field.
     virtual void Accept(std::string_view name) = 0;
+    // The toolkit's dialog only (the system's under Wine offers neither):
+    // the folder it shows, and the names its list of files shows once it is
+    // read;
+    virtual std::string Folder() const { return {}; }
+    virtual std::vector<std::string> ListedFiles() { return {}; }
+    // Enter in the name field, as on the name proposed. A question that comes
+    // up is answered, by its Yes button when `yes`, else by its No button,
+    // and its text (UTF-8) answered; "" when none came up.
+    virtual std::string PressEnter(bool /*yes*/) { return {}; }
 };
 // Runs `action` once the toolkit's next file dialog is up; a dialog that the
 // action leaves open is cancelled.

@@ -123,9 +123,10 @@ void DispatchOne(MSG& message) {
             PostMessageW(root, WM_SYSCOMMAND, SC_CLOSE, 0);
             return;
         }
-        if ((message.message == WM_SYSKEYDOWN || message.message == WM_SYSKEYUP) && message.wParam == VK_MENU) {
-            // Alt on its own opens the menu bar, whichever control has the
-            // focus (Wine's drop-down list keeps the key from it).
+        const bool menuKey = message.wParam == VK_MENU || (message.wParam == VK_F10 && GetKeyState(VK_SHIFT) >= 0);
+        if ((message.message == WM_SYSKEYDOWN || message.message == WM_SYSKEYUP) && menuKey) {
+            // Alt on its own, or F10, selects the menu bar, whichever control
+            // has the focus (Wine's drop-down list keeps the keys from it).
             DefWindowProcW(root, message.message, message.wParam, message.lParam);
             return;
         }

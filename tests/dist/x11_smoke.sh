@@ -16,6 +16,9 @@
 #     must open the installed print module (no printer: CUPS is pointed at
 #     a server that is not there);
 #  3. the home folder must still be empty.
+# Both run as on a GNOME desktop, with a session bus (whose services, the
+# settings store among them, share the home folder): the toolkit loads the
+# desktop's GTK theme where it is installed.
 #
 # Usage: x11_smoke.sh BUILD_FOLDER OUTPUT_FOLDER
 # Exits 77 (skipped) when the X tools are not installed.
@@ -25,7 +28,7 @@ build=$(realpath "$1")
 output=$2
 caption='KALVEX - V 4.0'
 
-for tool in xvfb-run xauth xdotool import convert; do
+for tool in xvfb-run xauth xdotool import convert dbus-run-session; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "skipped: $tool is not installed"
     exit 77
@@ -55,16 +58,22 @@ chmod +x "$work/bin/xdg-open"
 cat >"$work/session.sh" <<'EOF'
 set -u
 work=$1 output=$2 caption=$3 program=$4
+theme=$(compgen -G '/usr/lib/*/qt6/plugins/platformthemes/libqgtk3.so' || true)
 fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 
 # Starts PROGRAM in FOLDER and waits for its main window.
 start() {
   cd "$2"
-  PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb CUPS_SERVER=/nonexistent/cups.sock "$1" >>"$output/program.log" 2>&1 &
+  PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb XDG_CURRENT_DESKTOP=GNOME CUPS_SERVER=/nonexistent/cups.sock "$1" \
+    >>"$output/program.log" 2>&1 &
   pid=$!
   window=$(timeout 30 xdotool search --sync --onlyvisible --name "^${caption//./\\.}\$" | head -n 1)
   [ -n "$window" ] || fail "no window titled '$caption' was mapped within 30 s"
   echo "window $window of $1 mapped"
+  if [ -n "$theme" ]; then
+    grep -qF "$theme" "/proc/$pid/maps" || fail "the desktop's GTK theme was not loaded"
+    echo "with the desktop's GTK theme"
+  fi
 }
 
 # Waits for a window of the program other than the main window and than
@@ -191,7 +200,7 @@ EOF
 : >"$output/program.log"
 status=0
 HOME=$work/home XDG_RUNTIME_DIR=$work/runtime LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 \
-  timeout 150 xvfb-run -a -s "-noreset -screen 0 1024x768x24" \
+  timeout 150 dbus-run-session -- xvfb-run -a -s "-noreset -screen 0 1024x768x24" \
   env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME \
   bash "$work/session.sh" "$work" "$(realpath "$output")" "$caption" "$build/kalvex" || status=$?
 if [ -s "$output/program.log" ]; then

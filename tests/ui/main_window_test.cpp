@@ -115,6 +115,72 @@ TEST(MainWindow, LayoutKeepsTheTemplatesProportions) {
     });
 }
 
+namespace {
+
+int Brightness(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
+
+// The colour of a row or column of pixels, or -1 when they differ; its two
+// end pixels, which the next control or the background may share at a
+// fractional scale, left out.
+long long Line(const fw::testing::Image& image, bool row, int at) {
+    const int length = row ? image.width : image.height;
+    const COLORREF first = row ? image.At(1, at) : image.At(at, 1);
+    for (int i = 2; i < length - 1; ++i) {
+        if ((row ? image.At(i, at) : image.At(at, i)) != first) return -1;
+    }
+    return first;
+}
+
+}  // namespace
+
+// The first separator is a dark line over a light one, each across its whole
+// width; an output's thin edge runs whole along every side. At the scale the
+// desktop draws the window in: ui_tests.scale_1.25 and scale_1.5 run this where
+// a line of one unit covers a pixel and a quarter or a half.
+TEST(MainWindow, SeparatorsAndOutputEdgesAreDrawnWhole) {
+    RunMainWindow([](CCoilDialog& dialog) {
+        // An empty output shows the dialog's background inside its edge.
+        const fw::testing::Image empty = fw::testing::GrabInDialog(Item(dialog, IDC_XL));
+        ASSERT_GE(empty.height, 3);
+        const long long background = empty.At(empty.width / 2, empty.height / 2);
+
+        const fw::testing::Image line = fw::testing::GrabInDialog(Item(dialog, -1));
+        int dark = 0;
+        while (dark < line.height && Line(line, true, dark) == background) ++dark;
+        int light = dark + 1;
+        while (light < line.height && Line(line, true, light) == Line(line, true, dark)) ++light;
+        ASSERT_LT(light, line.height) << "no separator, or one of one colour";
+        const long long darkColour = Line(line, true, dark);
+        const long long lightColour = Line(line, true, light);
+        EXPECT_NE(darkColour, -1) << "the dark line is broken";
+        EXPECT_NE(lightColour, -1) << "the light line is broken";
+        const auto brightness = [](long long colour) { return Brightness(static_cast<COLORREF>(colour)); };
+        EXPECT_LT(brightness(darkColour), brightness(background)) << "no dark line";
+        EXPECT_GT(brightness(lightColour), brightness(background)) << "no light line";
+
+        for (const int id : {IDC_XL, IDC_XC}) {
+            SCOPED_TRACE(id);
+            const fw::testing::Image output = fw::testing::GrabInDialog(Item(dialog, id));
+            // Each side: its outermost line that is not the background, which
+            // must be whole and within a pixel of the side.
+            const struct {
+                const char* name;
+                bool row;
+                int from, step;
+            } sides[] = {{"top", true, 0, 1},
+                         {"bottom", true, output.height - 1, -1},
+                         {"left", false, 0, 1},
+                         {"right", false, output.width - 1, -1}};
+            for (const auto& side : sides) {
+                int at = side.from;
+                while (at != side.from + 2 * side.step && Line(output, side.row, at) == background) at += side.step;
+                EXPECT_NE(Line(output, side.row, at), background) << "no " << side.name << " edge";
+                EXPECT_NE(Line(output, side.row, at), -1) << "the " << side.name << " edge is broken";
+            }
+        }
+    });
+}
+
 TEST(MainWindow, ListsUseFixedPitchTenPointFonts) {
     RunMainWindow([](CCoilDialog& dialog) {
         for (int id : {IDC_MIX, IDC_CORE}) {
@@ -195,6 +261,39 @@ TEST(MainWindow, EscapeClosesAnOpenListFirst) {
         fw::testing::PressKey(Key::Escape);
     });
     EXPECT_EQ(result, IDCANCEL);
+}
+
+// F10, and Alt on its own, select the menu bar: its first menu drawn
+// selected, Down opens it, Escape closes it and a second Escape (or F10)
+// leaves the bar; the form is as it was and the window stays open.
+TEST(MainWindow, F10AndAltSelectTheMenuBar) {
+    for (const Key key : {Key::F10, Key::Alt}) {
+        SCOPED_TRACE(key == Key::F10 ? "F10" : "Alt");
+        const INT_PTR result = RunMainWindow([key](CCoilDialog& dialog) {
+            const std::string mix = Text(dialog, IDC_MIX);
+            EXPECT_EQ(fw::testing::SelectedMenu(dialog.m_hWnd), -1);
+            fw::testing::PressKey(key);
+            EXPECT_EQ(fw::testing::SelectedMenu(dialog.m_hWnd), 0);
+            EXPECT_FALSE(fw::testing::IsMenuOpen());
+            fw::testing::PressKey(Key::Down);
+            EXPECT_TRUE(fw::testing::IsMenuOpen());
+            fw::testing::PressKey(Key::Escape);
+            EXPECT_FALSE(fw::testing::IsMenuOpen());
+            EXPECT_EQ(fw::testing::SelectedMenu(dialog.m_hWnd), 0);
+            fw::testing::PressKey(Key::Escape);
+            EXPECT_EQ(fw::testing::SelectedMenu(dialog.m_hWnd), -1);
+            ASSERT_NE(dialog.m_hWnd, nullptr);
+            EXPECT_EQ(fw::testing::FocusWindow(), Item(dialog, IDC_MIX));
+
+            fw::testing::PressKey(key);
+            EXPECT_EQ(fw::testing::SelectedMenu(dialog.m_hWnd), 0);
+            fw::testing::PressKey(key);
+            EXPECT_EQ(fw::testing::SelectedMenu(dialog.m_hWnd), -1);
+            ASSERT_NE(dialog.m_hWnd, nullptr);
+            EXPECT_EQ(Text(dialog, IDC_MIX), mix);
+        });
+        EXPECT_EQ(result, fw::testing::kEndedByTest);
+    }
 }
 
 TEST(MainWindow, EveryWayOfClosingEndsTheRunWithCancel) {

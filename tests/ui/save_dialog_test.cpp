@@ -1,13 +1,19 @@
-// File > Save through the toolkit's own file dialog and message box, used
-// again and again in one session: memory does not grow from use to use.
+// File > Save through the toolkit's own file dialog and message box: over a
+// report saved before, also with the desktop's own theme for the toolkit
+// loaded; used again and again in one session, memory does not grow.
 #include <gtest/gtest.h>
 #include <malloc.h>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "tests/ui/main_window.h"
 
@@ -40,7 +46,77 @@ constexpr bool kOwnAllocator = true;  // the sanitizer's allocator: mallinfo2 do
 constexpr bool kOwnAllocator = false;
 #endif
 
+std::string Contents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Whether the process has loaded a library whose file name holds `name`.
+bool Loaded(const std::string& name) {
+    const std::string maps = Contents("/proc/self/maps");
+    return maps.find(name) != std::string::npos;
+}
+
 }  // namespace
+
+// In the home folder, where the desktop starts the program, with the report
+// of an earlier session there: Enter on the proposed name asks before
+// replacing it, No leaves it as it was, and only the report is ever written
+// there. ui_tests.gtk_theme runs this on an X server with the GNOME desktop
+// named, where the toolkit loads the desktop's GTK theme (KALVEX_TEST_THEME
+// names the plugin that must be loaded), which offers the desktop's own dialog.
+TEST(SaveDialog, EnterOverTheReportSavedBeforeAsksFirst) {
+    if (const char* theme = std::getenv("KALVEX_TEST_THEME")) {
+        ASSERT_TRUE(Loaded(theme)) << theme << " is not loaded";
+    }
+    namespace fs = std::filesystem;
+    const fs::path home = std::getenv("HOME");
+    const fs::path started = fs::current_path();
+    fs::current_path(home);
+    const fs::path report = home / "Kalvex.TXT";
+    const std::string before = "rapporto di una sessione precedente\r\n";
+    std::ofstream(report, std::ios::binary) << before;
+
+    ToolkitDialogs desktop;
+    fw::testing::ScopedDesktop scoped(desktop);
+    RunMainWindow([&](CCoilDialog& dialog) {
+        std::vector<std::string> listed;
+        std::string question;
+        std::string folder;
+        fw::testing::WhenFileDialog([&](fw::testing::FileDialogControl& files) {
+            folder = files.Folder();
+            listed = files.ListedFiles();
+            question = files.PressEnter(false);
+        });
+        dialog.SaveReport();
+        // The toolkit's dialog opens in the folder last visited in the process.
+        ASSERT_EQ(folder, home.string()) << "a dialog of an earlier test chose another folder";
+        EXPECT_NE(std::find(listed.begin(), listed.end(), "Kalvex.TXT"), listed.end())
+            << "the Text file filter does not list Kalvex.TXT";
+        EXPECT_NE(question.find("Kalvex.TXT"), std::string::npos) << "question: '" << question << "'";
+        EXPECT_EQ(desktop.shown, 0);
+        EXPECT_EQ(Contents(report), before);
+
+        // Yes replaces it with the report.
+        fw::testing::ShownMessageBox saved;
+        fw::testing::WhenFileDialog([&](fw::testing::FileDialogControl& files) {
+            question = files.PressEnter(true);
+            fw::testing::AnswerNextMessageBox(&saved);
+        });
+        dialog.SaveReport();
+        fw::testing::ProcessEvents();
+        EXPECT_NE(question.find("Kalvex.TXT"), std::string::npos) << "question: '" << question << "'";
+        EXPECT_EQ(saved.text, "Salvato in\n\n" + report.string());
+        EXPECT_EQ(Contents(report).substr(0, 28), "DIMENSIONAMENTO AVVOLGIMENTI");
+        EXPECT_NE(Contents(report), before);
+    });
+
+    std::vector<fs::path> written;
+    for (const auto& entry : fs::recursive_directory_iterator(home)) written.push_back(entry.path());
+    EXPECT_EQ(written, std::vector<fs::path>{report});
+    fs::remove(report);
+    fs::current_path(started);
+}
 
 TEST(SaveDialog, SavedAgainAndAgainTheHeapStaysFlat) {
     if (kOwnAllocator) GTEST_SKIP() << "the heap is measured through the C library's allocator";

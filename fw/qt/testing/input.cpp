@@ -51,6 +51,10 @@ Qt::Key ToQt(Key key) {
         return Qt::Key_F1;
     case Key::F4:
         return Qt::Key_F4;
+    case Key::F10:
+        return Qt::Key_F10;
+    case Key::Alt:
+        return Qt::Key_Alt;
     case Key::Up:
         return Qt::Key_Up;
     case Key::Down:
@@ -164,6 +168,25 @@ void ClickListRow(HWND comboBox, int row) {
 }
 
 bool IsMenuOpen() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; }
+
+int SelectedMenu(HWND dialog) {
+    QMenuBar* bar = MenuBarOf(dialog);
+    if (bar == nullptr || IsMenuOpen()) return -1;
+    // A selected title is drawn in the highlight colour.
+    const QImage picture = bar->grab().toImage();
+    const QColor highlight = bar->palette().color(QPalette::Highlight);
+    const qreal scale = picture.devicePixelRatio();
+    const QList<QAction*> titles = bar->actions();
+    for (int i = 0; i < titles.size(); ++i) {
+        const QRect title = bar->actionGeometry(titles[i]);
+        for (int y = title.top(); y <= title.bottom(); ++y) {
+            for (int x = title.left(); x <= title.right(); ++x) {
+                if (picture.pixelColor(QPoint(qRound(x * scale), qRound(y * scale))) == highlight) return i;
+            }
+        }
+    }
+    return -1;
+}
 
 void OpenMenu(HWND dialog, int index) {
     QMenuBar* bar = MenuBarOf(dialog);

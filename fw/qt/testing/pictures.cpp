@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QPainter>
+#include <QtMath>
 
 #include "fw/gdi.h"
 #include "fw/qt/backend.h"
@@ -42,6 +43,17 @@ Image ToImage(const QImage& source) {
 }
 
 Image Grab(HWND window) { return ToImage(window->widget->grab().toImage()); }
+
+Image GrabInDialog(HWND control) {
+    const QWidget* widget = control->widget;
+    QWidget* dialog = widget->window();
+    const QImage shown = dialog->grab().toImage();
+    const qreal scale = shown.devicePixelRatio();
+    const QPoint at = widget->mapTo(dialog, QPoint(0, 0));
+    const QRectF area(QPointF(at) * scale, QSizeF(widget->size()) * scale);
+    return ToImage(shown.copy(QRect(QPoint(qFloor(area.left() + 0.01), qFloor(area.top() + 0.01)),
+                                    QPoint(qCeil(area.right() - 0.01) - 1, qCeil(area.bottom() - 0.01) - 1))));
+}
 
 Image GrabDropDown(HWND comboBox) {
     QAbstractItemView* view = OpenListOf(comboBox);

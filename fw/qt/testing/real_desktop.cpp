@@ -3,6 +3,7 @@
 // clipboard. The print dialog is known by its class name: its library comes
 // with the print module, which only the program opens.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLabel>
@@ -87,6 +89,44 @@ public:
             TypeCharacters(edit, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
         }
         QMetaObject::invokeMethod(m_dialog, "accept");
+    }
+    std::string Folder() const override { return m_dialog->directory().absolutePath().toStdString(); }
+    std::vector<std::string> ListedFiles() override {
+        auto* view = m_dialog->findChild<QAbstractItemView*>(QStringLiteral("listView"));
+        if (view == nullptr) return {};
+        // The folder is read in the background: its first files, then a moment more.
+        QElapsedTimer waited;
+        waited.start();
+        while (view->model()->rowCount(view->rootIndex()) == 0 && waited.elapsed() < 3000) ProcessEvents();
+        QTest::qWait(100);
+        std::vector<std::string> names;
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+            names.push_back(view->model()->index(row, 0, view->rootIndex()).data().toString().toStdString());
+        }
+        return names;
+    }
+    std::string PressEnter(bool yes) override {
+        std::string question;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&poll, &question, yes] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr || !box->isVisible()) return;
+            poll.stop();
+            question = box->text().toStdString();
+            if (QAbstractButton* button = box->button(yes ? QMessageBox::Yes : QMessageBox::No)) {
+                QTest::mouseClick(button, Qt::LeftButton);
+            } else {
+                box->reject();
+            }
+        });
+        poll.start(10);
+        auto* edit = m_dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (edit != nullptr) {
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Return);  // returns once a question is answered
+        }
+        ProcessEvents();
+        return question;
     }
 
 private:

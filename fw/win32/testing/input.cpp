@@ -55,7 +55,7 @@ struct MenuRun {
     bool done = false;
     bool inMenu = false;  // the menu's fiber runs
     HWND owner = nullptr;
-    HMENU popup = nullptr;
+    HMENU popup = nullptr;  // opened by the test, or nullptr: the loop of the menu bar that a key selected
     POINT at{};
     HHOOK hook = nullptr;
 };
@@ -82,8 +82,12 @@ LRESULT CALLBACK WatchMenu(int code, WPARAM wParam, LPARAM lParam) {
 void CALLBACK MenuTimer(HWND, UINT, UINT_PTR, DWORD) { BackToTest(); }
 
 void CALLBACK RunMenu(void*) {
-    TrackPopupMenu(g_menu.popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, g_menu.at.x, g_menu.at.y, 0,
-                   g_menu.owner, nullptr);
+    if (g_menu.popup != nullptr) {
+        TrackPopupMenu(g_menu.popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, g_menu.at.x, g_menu.at.y, 0,
+                       g_menu.owner, nullptr);
+    } else {
+        PumpPending();
+    }
     g_menu.done = true;
     SwitchToFiber(g_menu.testFiber);
 }
@@ -103,6 +107,16 @@ void ResumeMenu() {
 }
 
 bool MenuRunning() { return g_menu.menuFiber != nullptr; }
+
+void StartMenu(HWND owner, HMENU popup, POINT at) {
+    g_menu.testFiber = TestFiber();
+    g_menu.owner = owner;
+    g_menu.popup = popup;
+    g_menu.at = at;
+    g_menu.hook = SetWindowsHookExW(WH_CALLWNDPROC, WatchMenu, nullptr, GetCurrentThreadId());
+    g_menu.menuFiber = CreateFiber(0, RunMenu, nullptr);
+    ResumeMenu();
+}
 
 }  // namespace
 
@@ -128,6 +142,11 @@ void PressKey(VirtualKey key, unsigned modifiers) {
         if ((modifiers & it->first) != 0) inputs.push_back(KeyInput(it->second, true));
     }
     Send(inputs);
+    // Alt alone and F10 may start the menu bar's loop: handled on a fiber of
+    // its own, as an opened menu.
+    if ((key == VirtualKey::Menu || key == VirtualKey::F10) && modifiers == 0 && !MenuRunning()) {
+        StartMenu(nullptr, nullptr, POINT{});
+    }
     ProcessEvents();
 }
 
@@ -238,10 +257,22 @@ void ClickListRow(HWND combo, int row) {
 }
 
 bool IsMenuOpen() {
-    if (MenuRunning()) return true;
+    // A menu bar selected by a key opens no menu until asked to.
+    const HWND popup = FindWindowW(L"#32768", nullptr);
+    if (popup != nullptr && IsWindowVisible(popup)) return true;
+    if (MenuRunning()) return g_menu.popup != nullptr;
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0;
+    return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & GUI_POPUPMENUMODE) != 0;
+}
+
+int SelectedMenu(HWND window) {
+    HMENU bar = GetMenu(window);
+    if (bar == nullptr || IsMenuOpen()) return -1;
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        if ((GetMenuState(bar, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) != 0) return i;
+    }
+    return -1;
 }
 
 void OpenMenu(HWND window, int index) {
@@ -250,13 +281,7 @@ void OpenMenu(HWND window, int index) {
     if (popup == nullptr || MenuRunning()) return;
     RECT item{};
     GetMenuItemRect(window, bar, static_cast<UINT>(index), &item);
-    g_menu.testFiber = TestFiber();
-    g_menu.owner = window;
-    g_menu.popup = popup;
-    g_menu.at = POINT{item.left, item.bottom};
-    g_menu.hook = SetWindowsHookExW(WH_CALLWNDPROC, WatchMenu, nullptr, GetCurrentThreadId());
-    g_menu.menuFiber = CreateFiber(0, RunMenu, nullptr);
-    ResumeMenu();
+    StartMenu(window, popup, POINT{item.left, item.bottom});
 }
 
 bool HasMenuItem(HWND window, unsigned id) {
@@ -316,6 +341,10 @@ VirtualKey ToVirtualKey(Key key) {
         return VirtualKey::F1;
     case Key::F4:
         return VirtualKey::F4;
+    case Key::F10:
+        return VirtualKey::F10;
+    case Key::Alt:
+        return VirtualKey::Menu;
     case Key::Up:
         return VirtualKey::Up;
     case Key::Down:
@@ -378,6 +407,7 @@ void OpenDropDown(HWND comboBox) { win32::testing::OpenDropDown(comboBox); }
 void ClickListRow(HWND comboBox, int row) { win32::testing::ClickListRow(comboBox, row); }
 
 bool IsMenuOpen() { return win32::testing::IsMenuOpen(); }
+int SelectedMenu(HWND dialog) { return win32::testing::SelectedMenu(dialog); }
 void OpenMenu(HWND dialog, int index) { win32::testing::OpenMenu(dialog, index); }
 
 void ChooseMenuItem(HWND dialog, UINT commandId) {

@@ -136,6 +136,9 @@ Image Grab(HWND window) {
     return Copy(window, held == nullptr || held->kind != win32::Kind::Dialog);
 }
 
+// The system draws every control in whole pixels.
+Image GrabInDialog(HWND control) { return Grab(control); }
+
 Image GrabDropDown(HWND comboBox) {
     HWND list = win32::testing::ComboListOf(comboBox);
     if (list == nullptr || !win32::testing::IsDropDownOpen(comboBox)) return {};

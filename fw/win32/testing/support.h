@@ -33,8 +33,10 @@ enum class VirtualKey : unsigned short {
     Delete = 0x2E,
     A = 0x41,
     V = 0x56,
+    Menu = 0x12,
     F1 = 0x70,
     F4 = 0x73,
+    F10 = 0x79,
 };
 enum Modifier : unsigned { kShift = 1, kControl = 2, kAlt = 4 };
 
@@ -63,6 +65,8 @@ void ClickListRow(HWND combo, int row);
 
 bool IsMenuOpen();
 void OpenMenu(HWND window, int index);
+// The menu bar's item drawn selected, -1 for none.
+int SelectedMenu(HWND window);
 bool HasMenuItem(HWND window, unsigned id);
 
 
