@@ -20,33 +20,13 @@
 #include "fw/file.h"
 #include "fw/internal.h"
 #include "fw/posix/system_calls.h"
+#include "tests/support/temporary_folder.h"
 
 namespace fs = std::filesystem;
 using fw::detail::SystemCalls;
+using Folder = kalvex_test::TemporaryFolder;
 
 namespace {
-
-class Folder {
-public:
-    Folder() {
-        std::string pattern = (fs::temp_directory_path() / "kalvex-file-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
-    }
-    ~Folder() { fs::remove_all(m_path); }
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-
-    fs::path operator/(const std::string& name) const { return m_path / name; }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_path)) names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    fs::path m_path;
-};
 
 std::string Read(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);

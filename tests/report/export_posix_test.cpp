@@ -21,12 +21,14 @@
 #include <string>
 #include <thread>
 
-#include "fw/file_dialog.h"
-#include "tests/ui/main_window.h"
+#include "tests/report/export.h"
 
-using kalvex_test::Choose;
+using kalvex_test::FillWorkedExample;
 using kalvex_test::Item;
+using kalvex_test::ReadFile;
 using kalvex_test::RunMainWindow;
+using kalvex_test::Save;
+using kalvex_test::WithCrLf;
 
 namespace fs = std::filesystem;
 
@@ -73,30 +75,18 @@ private:
 };
 
 // A folder of its own, open to the user that the permission tests act as.
-class TempFolder {
+class TempFolder : public kalvex_test::TemporaryFolder {
 public:
     TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "kalvex-export-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
-        fs::permissions(m_path, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+        fs::permissions(Path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                     fs::perms::others_read | fs::perms::others_exec);
         if (RunningAsRoot()) {
-            EXPECT_EQ(chown(m_path.c_str(), kNobody, kNobody), 0);
+            EXPECT_EQ(chown(Path().c_str(), kNobody, kNobody), 0);
         }
     }
-    ~TempFolder() {
-        for (const auto& entry : fs::recursive_directory_iterator(m_path)) {
-            if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
-        }
-        fs::remove_all(m_path);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const fs::path& Path() const { return m_path; }
     // A file or folder in it, owned by the user the permission tests act as.
     fs::path Make(const std::string& name, const char* content, fs::perms perms) const {
-        const fs::path path = m_path / name;
+        const fs::path path = Path() / name;
         if (content != nullptr) {
             std::ofstream(path, std::ios::binary) << content;
         } else {
@@ -108,46 +98,7 @@ public:
         fs::permissions(path, perms);
         return path;
     }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_path)) names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    fs::path m_path;
 };
-
-std::optional<std::string> ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in || fs::is_directory(path)) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::string WithCrLf(const std::string& text) {
-    std::string result;
-    for (char c : text) {
-        if (c == '\n') result += '\r';
-        result += c;
-    }
-    return result;
-}
-
-// Runs File > Save as the menu does, the dialog answering with `path`.
-void Save(CCoilDialog& dialog, fw::testing::FakeDesktop& desktop, const fs::path& path) {
-    desktop.fileDialogResult = IDOK;
-    desktop.fileDialogPath = path.string();
-    fw::testing::ChooseMenuItem(dialog.m_hWnd, ID_FILE_SAVE);
-}
-
-void FillWorkedExample(CCoilDialog& dialog) {
-    Choose(dialog, IDC_MIX, 2);
-    Choose(dialog, IDC_CORE, 16);  // T-50-2
-    fw::testing::ReplaceText(Item(dialog, IDC_TURNS), "30");
-    fw::testing::ReplaceText(Item(dialog, IDC_CAPACITANCE), "100");
-    for (int button : {IDC_CALC_L, IDC_CALC_F, IDC_CALC_X}) fw::testing::Click(Item(dialog, button));
-}
 
 constexpr auto kReadWrite = fs::perms::owner_read | fs::perms::owner_write;
 

@@ -2,6 +2,7 @@
 // program writes, attributes, a full disk. The dialog's answers come from the
 // test, the files are real.
 #include <gtest/gtest.h>
+#include <winerror.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,7 +16,7 @@
 #include "tests/report/export.h"
 #include "tests/win32/native_files.h"
 
-using kalvex_test::ExportFolder;
+using kalvex_test::TemporaryFolder;
 using kalvex_test::FillWorkedExample;
 using kalvex_test::ReadFile;
 using kalvex_test::RunMainWindow;
@@ -26,12 +27,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::uint32_t kDiskFull = 112;  // ERROR_DISK_FULL
+constexpr std::uint32_t kDiskFull = ERROR_DISK_FULL;
 std::uint32_t NoRoomToWrite(fw::detail::FileHandle, const void*, std::uint32_t, std::uint32_t*) { return kDiskFull; }
 
 // Under Wine, root writes a read-only file all the same.
 bool ReadOnlyHonoured() {
-    ExportFolder folder;
+    TemporaryFolder folder;
     std::ofstream(folder.Path() / "probe.txt") << "";
     kalvex_test::SetAttributes(folder.Path() / "probe.txt", kalvex_test::kReadOnly);
     const bool honoured = !kalvex_test::HeldOpen(folder.Path() / "probe.txt").IsOpen();
@@ -68,7 +69,7 @@ TEST(ReportExportWin32, FailuresAreReportedAndLeaveTheOldFile) {
         }
         fw::testing::FakeDesktop desktop;
         fw::testing::ScopedDesktop scoped(desktop);
-        ExportFolder folder;
+        TemporaryFolder folder;
         const fs::path path = folder.Path() / "Kalvex.TXT";
         if (c.previous != nullptr) std::ofstream(path, std::ios::binary) << c.previous;
         if (c.attributes != 0) kalvex_test::SetAttributes(path, c.attributes);
@@ -101,7 +102,7 @@ TEST(ReportExportWin32, FailuresAreReportedAndLeaveTheOldFile) {
 TEST(ReportExportWin32, ReplacingKeepsTheAttributes) {
     fw::testing::FakeDesktop desktop;
     fw::testing::ScopedDesktop scoped(desktop);
-    ExportFolder folder;
+    TemporaryFolder folder;
     const fs::path path = folder.Path() / "Kalvex.TXT";
     std::ofstream(path, std::ios::binary) << "the old report";
     ASSERT_TRUE(kalvex_test::SetAttributes(path, kalvex_test::kHidden | kalvex_test::kArchive));

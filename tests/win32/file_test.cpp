@@ -2,6 +2,7 @@
 // replacement of an existing file, writing in place, and every call failing
 // in turn through the framework's table of them.
 #include <gtest/gtest.h>
+#include <winerror.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -10,7 +11,6 @@
 #include <iostream>
 #include <iterator>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -18,42 +18,14 @@
 #include "fw/internal.h"
 #include "fw/win32/system_calls.h"
 #include "fw/win32/text.h"
+#include "tests/support/temporary_folder.h"
 #include "tests/win32/native_files.h"
 
 namespace fs = std::filesystem;
 using fw::detail::SystemCalls;
+using Folder = kalvex_test::TemporaryFolder;
 
 namespace {
-
-class Folder {
-public:
-    Folder() {
-        std::mt19937 random{std::random_device{}()};
-        m_path = fs::temp_directory_path() / ("kalvex-file-" + std::to_string(random()));
-        fs::create_directories(m_path);
-    }
-    ~Folder() {
-        for (const auto& entry : fs::recursive_directory_iterator(m_path)) {
-            kalvex_test::SetAttributes(entry.path(), kalvex_test::kArchive);
-        }
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-
-    fs::path operator/(const std::string& name) const { return m_path / name; }
-    const fs::path& Path() const { return m_path; }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_path)) names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    fs::path m_path;
-};
 
 // What a file holds, shortly: the old report, the new one, or how many
 // other bytes.
@@ -277,7 +249,7 @@ namespace {
 // Calls that count, and the one numbered g_failAt fails as a full disk does.
 int g_calls = 0;
 int g_failAt = 0;
-constexpr std::uint32_t kDiskFull = 112;
+constexpr std::uint32_t kDiskFull = ERROR_DISK_FULL;
 bool Fails() { return ++g_calls == g_failAt; }
 
 std::uint32_t CountedCreate(const wchar_t* p, bool n, std::uint32_t a, fw::detail::FileHandle* h) {
@@ -394,10 +366,10 @@ namespace {
 // name, the new one could not take its place.
 std::uint32_t BreaksOffHalfway(const wchar_t* replaced, const wchar_t*, const wchar_t* backup) {
     const std::uint32_t moved = fw::detail::RealCalls().move(replaced, backup);
-    return moved != 0 ? moved : fw::detail::kErrorReplacedRenamed;
+    return moved != 0 ? moved : ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
 }
 // ReplaceFileW refusing, both files left as they were.
-std::uint32_t Refuses(const wchar_t*, const wchar_t*, const wchar_t*) { return 5; }  // ERROR_ACCESS_DENIED
+std::uint32_t Refuses(const wchar_t*, const wchar_t*, const wchar_t*) { return ERROR_ACCESS_DENIED; }
 
 }  // namespace
 
