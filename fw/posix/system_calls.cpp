@@ -33,11 +33,8 @@ constexpr SystemCalls kReal = {
     ::fremovexattr,
 };
 
-SystemCalls g_calls = kReal;
-
 }  // namespace
 
-SystemCalls& Calls() { return g_calls; }
 const SystemCalls& RealCalls() { return kReal; }
 
 }  // namespace fw::detail

@@ -1,6 +1,5 @@
-// The operating system's calls that the file code makes, as a table of
-// function pointers: the real calls unless a test or a fuzz target replaced
-// some of them to make them fail. Not for the program's use.
+// The operating system's calls that the file code makes (see
+// fw/system_calls.h). Not for the program's use.
 #pragma once
 
 #include <sys/stat.h>
@@ -32,22 +31,6 @@ struct SystemCalls {
     int (*fremovexattr)(int fd, const char* name);
 };
 
-// The calls in use.
-SystemCalls& Calls();
-// The real calls.
-const SystemCalls& RealCalls();
-
-// Replaces calls for the life of this object; the ones in use before come
-// back at its end.
-class ScopedSystemCalls {
-public:
-    explicit ScopedSystemCalls(const SystemCalls& calls) : m_previous(Calls()) { Calls() = calls; }
-    ~ScopedSystemCalls() { Calls() = m_previous; }
-    ScopedSystemCalls(const ScopedSystemCalls&) = delete;
-    ScopedSystemCalls& operator=(const ScopedSystemCalls&) = delete;
-
-private:
-    SystemCalls m_previous;
-};
-
 }  // namespace fw::detail
+
+#include "fw/system_calls.h"

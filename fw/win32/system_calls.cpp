@@ -26,7 +26,8 @@ std::uint32_t Facts(FileHandle file, FileFacts* facts) {
     if (!GetFileInformationByHandle(file, &info)) return GetLastError();
     facts->links = info.nNumberOfLinks;
     facts->size = static_cast<std::int64_t>((static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
-    facts->attributes = info.dwFileAttributes;
+    facts->attributes = info.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                                 FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
     return 0;
 }
 
@@ -56,19 +57,12 @@ std::uint32_t Move(const wchar_t* from, const wchar_t* to) {
 }
 std::uint32_t Remove(const wchar_t* path) { return Result(DeleteFileW(path)); }
 
-SystemCalls& InUse() {
-    static SystemCalls calls = RealCalls();
-    return calls;
-}
-
 }  // namespace
 
 const SystemCalls& RealCalls() {
     static const SystemCalls real{Create, Facts, Write, Seek, SetEnd, Flush, Close, Replace, Move, Remove};
     return real;
 }
-
-SystemCalls& Calls() { return InUse(); }
 
 std::u16string FullPathName(const std::u16string& path) {
     const auto* wide = reinterpret_cast<const wchar_t*>(path.c_str());

@@ -1,6 +1,5 @@
-// The system's calls that the file code makes, as a table of function
-// pointers: the real calls unless a test replaced some of them to make them
-// fail. Plain header (no Windows header). Not for the program's use.
+// The system's calls that the file code makes (see fw/system_calls.h). Plain
+// header (no Windows header). Not for the program's use.
 //
 // Each call answers 0 or the system's error code (GetLastError).
 #pragma once
@@ -16,7 +15,7 @@ struct FileFacts {
     bool disk = false;        // a file on a disk, not a device or pipe
     std::uint32_t links = 0;  // names of the file
     std::int64_t size = 0;
-    std::uint32_t attributes = 0;  // FILE_ATTRIBUTE_ bits
+    std::uint32_t attributes = 0;  // the FILE_ATTRIBUTE_ bits that a new file takes from it
 };
 
 struct SystemCalls {
@@ -42,35 +41,10 @@ struct SystemCalls {
     std::uint32_t (*remove)(const wchar_t* path);
 };
 
-// The system's error codes that the file code acts on.
-inline constexpr std::uint32_t kErrorFileNotFound = 2;        // ERROR_FILE_NOT_FOUND
-inline constexpr std::uint32_t kErrorInvalidHandle = 6;       // ERROR_INVALID_HANDLE
-inline constexpr std::uint32_t kErrorWriteFault = 29;         // ERROR_WRITE_FAULT
-inline constexpr std::uint32_t kErrorFileExists = 80;         // ERROR_FILE_EXISTS
-inline constexpr std::uint32_t kErrorInvalidParameter = 87;   // ERROR_INVALID_PARAMETER
-inline constexpr std::uint32_t kErrorAlreadyExists = 183;     // ERROR_ALREADY_EXISTS
-inline constexpr std::uint32_t kErrorReplacedRenamed = 1177;  // ERROR_UNABLE_TO_MOVE_REPLACEMENT_2
-
-// The calls in use.
-SystemCalls& Calls();
-// The real calls.
-const SystemCalls& RealCalls();
-
 // The full form of a path (GetFullPathNameW); the path itself when the
 // system cannot say.
 std::u16string FullPathName(const std::u16string& path);
 
-// Replaces calls for the life of this object; the ones in use before come
-// back at its end.
-class ScopedSystemCalls {
-public:
-    explicit ScopedSystemCalls(const SystemCalls& calls) : m_previous(Calls()) { Calls() = calls; }
-    ~ScopedSystemCalls() { Calls() = m_previous; }
-    ScopedSystemCalls(const ScopedSystemCalls&) = delete;
-    ScopedSystemCalls& operator=(const ScopedSystemCalls&) = delete;
-
-private:
-    SystemCalls m_previous;
-};
-
 }  // namespace fw::detail
+
+#include "fw/system_calls.h"

@@ -1,0 +1,71 @@
+// What a platform gives the framework's file code (fw/file.cpp): a few
+// operations on files over the system's calls, in standard types. Each
+// answers 0 or the system's error code (errno, GetLastError). Not for the
+// program's use.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace fw::detail::files {
+
+// A file descriptor or a Windows handle.
+using Handle = std::intptr_t;
+inline constexpr Handle kNoHandle = -1;
+
+// The file the user named, open for writing and kept from other writers.
+struct Target {
+    Handle handle = kNoHandle;
+    std::string name;      // in full, as the file system spells it
+    bool created = false;  // this open made it
+    bool regular = false;  // a file on a disk, not a device or a pipe
+    bool linked = false;   // it has other names too
+    std::int64_t size = 0;
+};
+
+// A new file beside the target, written whole and then given its name.
+struct Replacement {
+    Handle handle = kNoHandle;
+    std::string name;  // empty while it has none
+};
+
+// Opens an existing file as it is, without cutting it, or creates it; a
+// device or a pipe does not block the open. `name` as the file system
+// spells it.
+int OpenTarget(const std::string& name, Target* target);
+// Opens the target's file again, after it was closed to be replaced.
+int ReopenTarget(Target* target);
+
+// Writes all of `data` at `offset`, or at the file's position when the
+// offset is negative.
+int WriteAll(Handle file, const char* data, std::size_t count, std::int64_t offset);
+// Makes what was written durable.
+int Sync(Handle file);
+int Close(Handle file);
+int Remove(const std::string& name);
+
+// Makes sure the target holds room for `size` bytes; on failure it is as it
+// was.
+int Reserve(const Target& target, std::int64_t size);
+int SetLength(Handle file, std::int64_t size);
+
+// A new file in the target's folder.
+int CreateReplacement(const Target& target, Replacement* replacement);
+// Gives the replacement the target's owner, permissions, ACL and other
+// attributes; fails when it cannot take them all.
+int CarryAttributes(const Target& target, const Replacement& replacement);
+// Gives the replacement the target's name, in place of the file that has
+// it. On failure both are as they were, unless the target was closed: then
+// the file under its name cannot be written in place either.
+int Replace(Target* target, Replacement* replacement);
+
+// The full form of a name, as the file system spells it.
+std::string FullPathName(const std::string& name);
+
+// Error codes that the file code gives of its own: flags it does not
+// support, and a file that is not open.
+int InvalidArgumentError();
+int InvalidHandleError();
+
+}  // namespace fw::detail::files
