@@ -147,6 +147,7 @@ const fw::detail::SystemCalls kInjecting = {
     [](int fd, struct stat* status) { return Fails() ? -1 : RealCalls().fstat(fd, status); },
     [](int fd, int operation) { return Fails() ? -1 : RealCalls().flock(fd, operation); },
     [](int fd, int command, int argument) { return Fails() ? -1 : RealCalls().fcntl(fd, command, argument); },
+    [](int fd, int command, struct flock* lock) { return Fails() ? -1 : RealCalls().fcntlLock(fd, command, lock); },
     [](char* pattern, int flags) { return Fails() ? -1 : RealCalls().mkostemp(pattern, flags); },
     [](int fd, mode_t mode) { return Fails() ? -1 : RealCalls().fchmod(fd, mode); },
     [](int fd, uid_t owner, gid_t group) { return Fails() ? -1 : RealCalls().fchown(fd, owner, group); },

@@ -52,9 +52,16 @@ int OpenTarget(const std::string& name, Target* target) {
         if (created) Calls().unlink(real.c_str());
         return error;
     };
-    // Other writers that lock are kept out while we write; a file system
-    // without locks is written all the same.
+    // Other writers that lock, with flock or with a record lock (lockf,
+    // fcntl), are kept out while we write; a file system without locks is
+    // written all the same.
     if (Calls().flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return fail(errno);
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;  // from the start, to the end however far it goes
+    if (Calls().fcntlLock(fd, F_OFD_SETLK, &whole) != 0 && (errno == EAGAIN || errno == EACCES)) {
+        return fail(EWOULDBLOCK);
+    }
     const int flags = Calls().fcntl(fd, F_GETFL, 0);
     if (flags == -1 || Calls().fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) return fail(errno);
     struct stat status {};

@@ -22,6 +22,7 @@ constexpr SystemCalls kReal = {
     [](int fd, struct stat* status) { return ::fstat(fd, status); },
     ::flock,
     [](int fd, int command, int argument) { return ::fcntl(fd, command, argument); },
+    [](int fd, int command, struct flock* lock) { return ::fcntl(fd, command, lock); },
     ::mkostemp,
     ::fchmod,
     ::fchown,

@@ -2,6 +2,7 @@
 // fw/system_calls.h). Not for the program's use.
 #pragma once
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -20,6 +21,8 @@ struct SystemCalls {
     int (*fstat)(int fd, struct stat* status);
     int (*flock)(int fd, int operation);
     int (*fcntl)(int fd, int command, int argument);
+    // fcntl with a record lock (F_OFD_SETLK).
+    int (*fcntlLock)(int fd, int command, struct flock* lock);
     int (*mkostemp)(char* pattern, int flags);
     int (*fchmod)(int fd, mode_t mode);
     int (*fchown)(int fd, uid_t owner, gid_t group);

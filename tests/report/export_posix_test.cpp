@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -159,8 +160,11 @@ TEST(ReportExportPosix, FailuresAreReportedAndLeaveNoPartialReport) {
         UINT icon;
         std::optional<std::string> content;  // of the target afterwards
         std::vector<std::string> names;      // in the folder afterwards
+        int (*lock)(int fd) = nullptr;       // held by another program on the target meanwhile
     };
     const auto previous = [](const TempFolder& f) { return f.Make("Kalvex.TXT", "previous", kReadWrite); };
+    const auto withFlock = [](int fd) { return flock(fd, LOCK_EX | LOCK_NB); };
+    const auto withLockf = [](int fd) { return lockf(fd, F_TLOCK, 0); };
     const Case cases[] = {
         {"read-only file",
          [](const TempFolder& f) { return f.Make("Kalvex.TXT", "previous", fs::perms::owner_read); },
@@ -204,6 +208,24 @@ TEST(ReportExportPosix, FailuresAreReportedAndLeaveNoPartialReport) {
          MB_ICONSTOP,
          std::nullopt,
          {}},
+        {"a file another program locks with flock",
+         previous,
+         false,
+         0,
+         "A locking violation occurred while accessing %1.",
+         MB_ICONEXCLAMATION,
+         "previous",
+         {"Kalvex.TXT"},
+         withFlock},
+        {"a file another program holds a record lock on",
+         previous,
+         false,
+         0,
+         "A locking violation occurred while accessing %1.",
+         MB_ICONEXCLAMATION,
+         "previous",
+         {"Kalvex.TXT"},
+         withLockf},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -211,6 +233,11 @@ TEST(ReportExportPosix, FailuresAreReportedAndLeaveNoPartialReport) {
         fw::testing::ScopedDesktop scoped(desktop);
         TempFolder folder;
         const fs::path path = c.target(folder);
+        // Locks of another open of the file are another program's.
+        const int other = c.lock != nullptr ? open(path.c_str(), O_RDWR | O_CLOEXEC) : -1;
+        if (c.lock != nullptr) {
+            ASSERT_EQ(c.lock(other), 0);
+        }
         RunMainWindow([&](CCoilDialog& dialog) {
             FillWorkedExample(dialog);
             {
@@ -233,6 +260,7 @@ TEST(ReportExportPosix, FailuresAreReportedAndLeaveNoPartialReport) {
             // The program goes on.
             EXPECT_NE(dialog.m_hWnd, nullptr);
         });
+        if (other >= 0) close(other);
     }
 }
 
