@@ -15,8 +15,8 @@
 // folder without room or rights for another file, an attribute that the
 // replacement cannot take, a replacement that the system will not put in
 // place), the file is written in place: room for all of it is reserved on
-// the file, and only then are the old bytes overwritten. When the room
-// cannot be had, the old file stays as it was.
+// the file without showing it longer, and only then are the old bytes
+// overwritten. When the room cannot be had, the old file stays as it was.
 #include "fw/file.h"
 
 #include <memory>
@@ -46,6 +46,7 @@ private:
     bool Direct() const { return !m_target.regular || m_target.created; }
     int Replace(bool* inPlace);
     int WriteInPlace();
+    int Reserve(std::int64_t size);
     void DiscardReplacement();
 
     files::Target m_target;
@@ -61,25 +62,20 @@ int OpenFile::Write(const char* data, std::size_t count) {
 
 int OpenFile::Finish() {
     int error = 0;
-    bool inPlace = !Direct() && m_target.linked;
     if (Direct()) {
+        // A device's or a pipe's last word may come with closing it.
         if (m_target.regular) error = files::Sync(m_target.handle);
-    } else if (!inPlace) {
-        error = Replace(&inPlace);
-    }
-    if (inPlace) error = WriteInPlace();
-    if (m_target.handle != kNoHandle) {
         const int closed = files::Close(m_target.handle);
         m_target.handle = kNoHandle;
         if (error == 0) error = closed;
+    } else {
+        bool inPlace = m_target.linked;
+        if (!inPlace) error = Replace(&inPlace);
+        if (inPlace) error = WriteInPlace();
     }
-    if (error != 0) {
-        Discard();
-        return error;
-    }
-    m_target.created = false;  // finished: nothing is removed from here on
+    if (error == 0) m_target.created = false;  // finished: nothing is removed from here on
     Discard();
-    return 0;
+    return error;
 }
 
 // Answers 0 once the replacement has the target's name, and closes the old
@@ -102,17 +98,21 @@ int OpenFile::Replace(bool* inPlace) {
         *inPlace = m_target.handle != kNoHandle;
         return *inPlace ? 0 : error;
     }
-    if (m_replacement.handle != kNoHandle) error = files::Close(m_replacement.handle);
+    // Both written and synced: what closing them says no longer matters.
+    // The old file has no name now.
+    if (m_replacement.handle != kNoHandle) files::Close(m_replacement.handle);
     m_replacement.handle = kNoHandle;
-    // The old file, which has no name now.
     if (m_target.handle != kNoHandle) files::Close(m_target.handle);
     m_target.handle = kNoHandle;
-    return error;
+    return 0;
 }
 
+// Written from the start, the file shows at any instant the new content's
+// first part over the old content's rest, never a byte that neither has,
+// and it is cut to the new length only once all of it is there.
 int OpenFile::WriteInPlace() {
     const auto size = static_cast<std::int64_t>(m_pending.size());
-    if (const int error = files::Reserve(m_target, size); error != 0) return error;
+    if (const int error = Reserve(size); error != 0) return error;
     // The old content is given up from here on. Should writing fail all the
     // same (a failing device), the file gets its old length back, and keeps
     // those of its old bytes that were not written over yet.
@@ -120,7 +120,19 @@ int OpenFile::WriteInPlace() {
     if (error == 0) error = files::SetLength(m_target.handle, size);
     if (error == 0) error = files::Sync(m_target.handle);
     if (error != 0 && size > m_target.size) files::SetLength(m_target.handle, m_target.size);
+    // Synced: what closing it says no longer matters.
     return error;
+}
+
+// Where the file system cannot reserve room, the disk must have it free,
+// with some to spare for the file system's own blocks.
+int OpenFile::Reserve(std::int64_t size) {
+    const int error = files::Reserve(m_target, size);
+    if (error == 0 || files::KindOf(error) != files::ErrorKind::unsupported) return error;
+    constexpr std::int64_t kSpare = 64 * 1024;
+    std::int64_t free = 0;
+    if (const int failed = files::FreeSpace(m_target, &free); failed != 0) return failed;
+    return size <= m_target.size || free >= size - m_target.size + kSpare ? 0 : files::NoRoomError();
 }
 
 void OpenFile::DiscardReplacement() {

@@ -45,9 +45,11 @@ int Sync(Handle file);
 int Close(Handle file);
 int Remove(const std::string& name);
 
-// Makes sure the target holds room for `size` bytes; on failure it is as it
-// was.
+// Makes sure that the target holds room for `size` bytes, without changing
+// its length or a byte of what it holds.
 int Reserve(const Target& target, std::int64_t size);
+// The bytes free for this user on the target's file system.
+int FreeSpace(const Target& target, std::int64_t* bytes);
 int SetLength(Handle file, std::int64_t size);
 
 // A new file in the target's folder.
@@ -63,9 +65,18 @@ int Replace(Target* target, Replacement* replacement);
 // The full form of a name, as the file system spells it.
 std::string FullPathName(const std::string& name);
 
+// What an error code means to the file code.
+enum class ErrorKind {
+    other,
+    noRoom,       // the disk or the user's quota is full
+    unsupported,  // the file system cannot do that
+};
+ErrorKind KindOf(int error);
+
 // Error codes that the file code gives of its own: flags it does not
-// support, and a file that is not open.
+// support, a file that is not open, a disk without the room needed.
 int InvalidArgumentError();
 int InvalidHandleError();
+int NoRoomError();
 
 }  // namespace fw::detail::files

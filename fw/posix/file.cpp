@@ -2,9 +2,9 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <string>
@@ -97,26 +97,20 @@ int Close(Handle file) { return Calls().close(static_cast<int>(file)) == 0 ? 0 :
 int Remove(const std::string& name) { return Calls().unlink(name.c_str()) == 0 ? 0 : errno; }
 int SetLength(Handle file, std::int64_t size) { return Calls().ftruncate(static_cast<int>(file), size) == 0 ? 0 : errno; }
 
-// Without changing a byte of what the file holds; when that fails, it keeps
-// its old length too.
 int Reserve(const Target& target, std::int64_t size) {
     const auto fd = static_cast<int>(target.handle);
-    if (size == 0 || Calls().fallocate(fd, 0, 0, size) == 0) return 0;
-    int error = errno;
-    if (error == EOPNOTSUPP || error == ENOSYS) {
-        // A file system that cannot reserve: the room beyond the old end is
-        // written with zeros instead; the old bytes already have theirs.
-        error = 0;
-        static constexpr char kZeros[4096] = {};
-        for (std::int64_t at = target.size; at < size && error == 0;) {
-            const auto count = static_cast<std::size_t>(std::min<std::int64_t>(size - at, sizeof kZeros));
-            error = WriteAll(target.handle, kZeros, count, at);
-            at += static_cast<std::int64_t>(count);
-        }
-        if (error == 0) return 0;
-    }
+    if (size == 0 || Calls().fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) == 0) return 0;
+    const int error = errno;
+    // A file system that grew the file all the same gets it back as it was.
     if (size > target.size) Calls().ftruncate(fd, target.size);
     return error;
+}
+
+int FreeSpace(const Target& target, std::int64_t* bytes) {
+    struct statvfs status {};
+    if (Calls().fstatvfs(static_cast<int>(target.handle), &status) != 0) return errno;
+    *bytes = static_cast<std::int64_t>(status.f_bavail * status.f_frsize);
+    return 0;
 }
 
 int CreateReplacement(const Target& target, Replacement* replacement) {
@@ -156,7 +150,14 @@ std::string FullPathName(const std::string& name) {
     return result;
 }
 
+ErrorKind KindOf(int error) {
+    if (error == ENOSPC || error == EDQUOT) return ErrorKind::noRoom;
+    if (error == EOPNOTSUPP || error == ENOSYS) return ErrorKind::unsupported;
+    return ErrorKind::other;
+}
+
 int InvalidArgumentError() { return EINVAL; }
 int InvalidHandleError() { return EBADF; }
+int NoRoomError() { return ENOSPC; }
 
 }  // namespace fw::detail::files

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/statvfs.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -20,6 +21,7 @@ constexpr SystemCalls kReal = {
     ::ftruncate,
     ::fallocate,
     [](int fd, struct stat* status) { return ::fstat(fd, status); },
+    ::fstatvfs,
     ::flock,
     [](int fd, int command, int argument) { return ::fcntl(fd, command, argument); },
     [](int fd, int command, struct flock* lock) { return ::fcntl(fd, command, lock); },

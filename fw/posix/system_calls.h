@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/types.h>
 
 #include <cstddef>
@@ -19,6 +20,7 @@ struct SystemCalls {
     int (*ftruncate)(int fd, off_t length);
     int (*fallocate)(int fd, int mode, off_t offset, off_t length);
     int (*fstat)(int fd, struct stat* status);
+    int (*fstatvfs)(int fd, struct statvfs* status);
     int (*flock)(int fd, int operation);
     int (*fcntl)(int fd, int command, int argument);
     // fcntl with a record lock (F_OFD_SETLK).

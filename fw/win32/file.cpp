@@ -3,6 +3,7 @@
 #include <winerror.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <random>
 #include <string>
 
@@ -69,18 +70,16 @@ int OpenTarget(const std::string& name, Target* target) {
 }
 
 int WriteAll(Handle file, const char* data, std::size_t count, std::int64_t offset) {
-    if (offset >= 0) {
-        if (const std::uint32_t error = Calls().seek(Native(file), offset); error != 0) return static_cast<int>(error);
-    }
     while (count > 0) {
         const auto chunk = static_cast<std::uint32_t>(std::min<std::size_t>(count, 1u << 30));
         std::uint32_t written = 0;
-        if (const std::uint32_t error = Calls().write(Native(file), data, chunk, &written); error != 0) {
+        if (const std::uint32_t error = Calls().write(Native(file), data, chunk, offset, &written); error != 0) {
             return static_cast<int>(error);
         }
         if (written == 0) return ERROR_WRITE_FAULT;
         data += written;
         count -= written;
+        if (offset >= 0) offset += written;
     }
     return 0;
 }
@@ -89,19 +88,15 @@ int Sync(Handle file) { return static_cast<int>(Calls().flush(Native(file))); }
 int Close(Handle file) { return static_cast<int>(Calls().close(Native(file))); }
 int Remove(const std::string& name) { return static_cast<int>(Calls().remove(Wide(name).get())); }
 
-int SetLength(Handle file, std::int64_t size) {
-    std::uint32_t error = Calls().seek(Native(file), size);
-    if (error == 0) error = Calls().setEnd(Native(file));
-    return static_cast<int>(error);
-}
+int SetLength(Handle file, std::int64_t size) { return static_cast<int>(Calls().setLength(Native(file), size)); }
+int Reserve(const Target& target, std::int64_t size) { return static_cast<int>(Calls().reserve(Native(target.handle), size)); }
 
-// Without changing a byte of what the file holds; when that fails, it keeps
-// its old length too.
-int Reserve(const Target& target, std::int64_t size) {
-    if (size <= target.size) return 0;
-    const int error = SetLength(target.handle, size);
-    if (error != 0) SetLength(target.handle, target.size);
-    return error;
+int FreeSpace(const Target& target, std::int64_t* bytes) {
+    const std::string folder = target.name.substr(0, target.name.find_last_of("\\/") + 1);
+    std::uint64_t free = 0;
+    const std::uint32_t error = Calls().freeSpace(Wide(folder).get(), &free);
+    *bytes = static_cast<std::int64_t>(std::min<std::uint64_t>(free, INT64_MAX));
+    return static_cast<int>(error);
 }
 
 // The replacement has the old file's attributes from the start (hidden,
@@ -167,7 +162,24 @@ std::string FullPathName(const std::string& name) {
     return win32::Utf8FromUtf16(detail::FullPathName(win32::Utf16FromUtf8(name)));
 }
 
+ErrorKind KindOf(int error) {
+    switch (error) {
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+        case ERROR_DISK_QUOTA_EXCEEDED:
+            return ErrorKind::noRoom;
+        case ERROR_CALL_NOT_IMPLEMENTED:
+        case ERROR_INVALID_FUNCTION:
+        case ERROR_INVALID_PARAMETER:
+        case ERROR_NOT_SUPPORTED:
+            return ErrorKind::unsupported;
+        default:
+            return ErrorKind::other;
+    }
+}
+
 int InvalidArgumentError() { return ERROR_INVALID_PARAMETER; }
 int InvalidHandleError() { return ERROR_INVALID_HANDLE; }
+int NoRoomError() { return ERROR_DISK_FULL; }
 
 }  // namespace fw::detail::files

@@ -1,12 +1,6 @@
 // The causes of the system's error codes (GetLastError).
-#include <winerror.h>
-
 #include "fw/file_exception.h"
-
-// Windows' own header has it; MinGW-w64's lacks it.
-#ifndef ERROR_DISK_QUOTA_EXCEEDED
-#define ERROR_DISK_QUOTA_EXCEEDED 1295L
-#endif
+#include "fw/win32/system_calls.h"
 
 namespace {
 

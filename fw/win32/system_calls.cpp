@@ -31,20 +31,39 @@ std::uint32_t Facts(FileHandle file, FileFacts* facts) {
     return 0;
 }
 
-std::uint32_t Write(FileHandle file, const void* data, std::uint32_t count, std::uint32_t* written) {
+std::uint32_t Write(FileHandle file, const void* data, std::uint32_t count, std::int64_t offset,
+                    std::uint32_t* written) {
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
     DWORD done = 0;
-    const BOOL ok = WriteFile(file, data, count, &done, nullptr);
+    const BOOL ok = WriteFile(file, data, count, &done, offset < 0 ? nullptr : &at);
     *written = done;
     return Result(ok);
 }
 
-std::uint32_t Seek(FileHandle file, std::int64_t offset) {
-    LARGE_INTEGER to{};
-    to.QuadPart = offset;
-    return Result(SetFilePointerEx(file, to, nullptr, FILE_BEGIN));
+std::uint32_t SetLength(FileHandle file, std::int64_t size) {
+    FILE_END_OF_FILE_INFO end{};
+    end.EndOfFile.QuadPart = size;
+    return Result(SetFileInformationByHandle(file, FileEndOfFileInfo, &end, sizeof end));
 }
 
-std::uint32_t SetEnd(FileHandle file) { return Result(SetEndOfFile(file)); }
+// Less room than the file has would cut it.
+std::uint32_t Reserve(FileHandle file, std::int64_t size) {
+    FILE_STANDARD_INFO standard{};
+    if (!GetFileInformationByHandleEx(file, FileStandardInfo, &standard, sizeof standard)) return GetLastError();
+    if (standard.AllocationSize.QuadPart >= size) return 0;
+    FILE_ALLOCATION_INFO allocation{};
+    allocation.AllocationSize.QuadPart = size;
+    return Result(SetFileInformationByHandle(file, FileAllocationInfo, &allocation, sizeof allocation));
+}
+
+std::uint32_t FreeSpace(const wchar_t* folder, std::uint64_t* bytes) {
+    ULARGE_INTEGER available{};
+    const BOOL ok = GetDiskFreeSpaceExW(folder, &available, nullptr, nullptr);
+    *bytes = available.QuadPart;
+    return Result(ok);
+}
 std::uint32_t Flush(FileHandle file) { return Result(FlushFileBuffers(file)); }
 std::uint32_t Close(FileHandle file) { return Result(CloseHandle(file)); }
 
@@ -60,7 +79,7 @@ std::uint32_t Remove(const wchar_t* path) { return Result(DeleteFileW(path)); }
 }  // namespace
 
 const SystemCalls& RealCalls() {
-    static const SystemCalls real{Create, Facts, Write, Seek, SetEnd, Flush, Close, Replace, Move, Remove};
+    static const SystemCalls real{Create, Facts, Write, SetLength, Reserve, FreeSpace, Flush, Close, Replace, Move, Remove};
     return real;
 }
 

@@ -4,8 +4,15 @@
 // Each call answers 0 or the system's error code (GetLastError).
 #pragma once
 
+#include <winerror.h>
+
 #include <cstdint>
 #include <string>
+
+// Windows' own winerror.h has it; MinGW-w64's lacks it.
+#ifndef ERROR_DISK_QUOTA_EXCEEDED
+#define ERROR_DISK_QUOTA_EXCEEDED 1295L
+#endif
 
 namespace fw::detail {
 
@@ -26,12 +33,17 @@ struct SystemCalls {
     std::uint32_t (*create)(const wchar_t* path, bool createNew, std::uint32_t attributes, FileHandle* file);
     // GetFileType and GetFileInformationByHandle.
     std::uint32_t (*facts)(FileHandle file, FileFacts* facts);
-    // WriteFile at the file's position: some or all of the bytes.
-    std::uint32_t (*write)(FileHandle file, const void* data, std::uint32_t count, std::uint32_t* written);
-    // SetFilePointerEx from the start.
-    std::uint32_t (*seek)(FileHandle file, std::int64_t offset);
-    // SetEndOfFile at the file's position: cuts it or makes room.
-    std::uint32_t (*setEnd)(FileHandle file);
+    // WriteFile at `offset`, or at the file's position when it is negative:
+    // some or all of the bytes.
+    std::uint32_t (*write)(FileHandle file, const void* data, std::uint32_t count, std::int64_t offset,
+                           std::uint32_t* written);
+    // The file's length (FileEndOfFileInfo).
+    std::uint32_t (*setLength)(FileHandle file, std::int64_t size);
+    // Room for `size` bytes, its length unchanged (FileAllocationInfo, if
+    // the file has less).
+    std::uint32_t (*reserve)(FileHandle file, std::int64_t size);
+    // GetDiskFreeSpaceExW: the bytes free for this user.
+    std::uint32_t (*freeSpace)(const wchar_t* folder, std::uint64_t* bytes);
     std::uint32_t (*flush)(FileHandle file);
     std::uint32_t (*close)(FileHandle file);
     // ReplaceFileW keeping the replaced file under `backup`.

@@ -276,3 +276,83 @@ TEST(FileInPlace, KeepsAttributesThatTheReplacementCannotTake) {
         EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
     }
 }
+
+namespace {
+
+// What a kill would leave of a file written in place, looked at after each
+// call on it: the old content, the new one, or the new one's first part over
+// the old one's rest, never a byte that neither has.
+struct Watch {
+    fs::path path;
+    std::string old;
+    std::string updated;
+    std::vector<std::string> broken;  // the calls after which it held something else
+
+    bool Sound(const std::string& content) const {
+        if (content == updated) return true;
+        std::size_t same = 0;
+        while (same < content.size() && same < updated.size() && content[same] == updated[same]) ++same;
+        if (same >= old.size()) return content.size() == same;
+        return content.size() == old.size() && content.compare(same, std::string::npos, old, same) == 0;
+    }
+    void After(const char* call) {
+        if (!Sound(Read(path))) broken.push_back(call);
+    }
+} g_watch;
+
+int WatchedFallocate(int fd, int mode, off_t offset, off_t length) {
+    const int result = fw::detail::RealCalls().fallocate(fd, mode, offset, length);
+    g_watch.After("fallocate");
+    return result;
+}
+// Writes half of what it is given, at most, as a write cut short does.
+ssize_t WatchedPwrite(int fd, const void* data, std::size_t count, off_t offset) {
+    const ssize_t written = fw::detail::RealCalls().pwrite(fd, data, (count + 1) / 2, offset);
+    g_watch.After("pwrite");
+    return written;
+}
+int WatchedFtruncate(int fd, off_t length) {
+    const int result = fw::detail::RealCalls().ftruncate(fd, length);
+    g_watch.After("ftruncate");
+    return result;
+}
+
+}  // namespace
+
+// A save killed while the file is written in place (after its room was
+// reserved, in the middle of writing, before its length is set) leaves no
+// byte that neither the old nor the new content has.
+TEST(FileInPlace, InterruptedItHoldsOnlyOldAndNewBytes) {
+    struct Case {
+        const char* name;
+        std::string old;
+        int (*fallocate)(int, int, off_t, off_t);
+    };
+    const Case cases[] = {
+        {"growing, room reserved", kOld, WatchedFallocate},
+        {"growing, no reservation on this file system", kOld, CannotReserve},
+        {"shrinking, room reserved", std::string(12000, 'o'), WatchedFallocate},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Folder folder;
+        const fs::path path = folder / "report.txt";
+        Make(path, c.old);
+        fs::create_hard_link(path, folder / "other name.txt");
+        g_watch = Watch{path, c.old, WithCrLf(kNew), {}};
+
+        SystemCalls calls = fw::detail::RealCalls();
+        calls.fallocate = c.fallocate;
+        calls.pwrite = WatchedPwrite;
+        calls.ftruncate = WatchedFtruncate;
+        {
+            fw::detail::ScopedSystemCalls scoped(calls);
+            CStdioFile file;
+            ASSERT_TRUE(file.Open(path.string(), CFile::modeCreate | CFile::modeWrite));
+            file.WriteString(kNew.c_str());
+            file.Close();
+        }
+        EXPECT_EQ(Read(path), WithCrLf(kNew));
+        EXPECT_EQ(g_watch.broken, std::vector<std::string>{});
+    }
+}

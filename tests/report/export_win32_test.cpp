@@ -28,7 +28,9 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::uint32_t kDiskFull = ERROR_DISK_FULL;
-std::uint32_t NoRoomToWrite(fw::detail::FileHandle, const void*, std::uint32_t, std::uint32_t*) { return kDiskFull; }
+std::uint32_t NoRoomToWrite(fw::detail::FileHandle, const void*, std::uint32_t, std::int64_t, std::uint32_t*) {
+    return kDiskFull;
+}
 
 // Under Wine, root writes a read-only file all the same.
 bool ReadOnlyHonoured() {

@@ -249,51 +249,43 @@ namespace {
 // Calls that count, and the one numbered g_failAt fails as a full disk does.
 int g_calls = 0;
 int g_failAt = 0;
+bool g_wrote = false;         // bytes went out before the failure
+bool g_removeFailed = false;  // what failed was removing a file
 constexpr std::uint32_t kDiskFull = ERROR_DISK_FULL;
-bool Fails() { return ++g_calls == g_failAt; }
 
-std::uint32_t CountedCreate(const wchar_t* p, bool n, std::uint32_t a, fw::detail::FileHandle* h) {
-    return Fails() ? kDiskFull : fw::detail::RealCalls().create(p, n, a, h);
-}
-std::uint32_t CountedFacts(fw::detail::FileHandle h, fw::detail::FileFacts* f) {
-    return Fails() ? kDiskFull : fw::detail::RealCalls().facts(h, f);
-}
-// Whether bytes went out before the failure.
-bool g_wrote = false;
-std::uint32_t CountedWrite(fw::detail::FileHandle h, const void* d, std::uint32_t c, std::uint32_t* w) {
-    if (Fails()) return kDiskFull;
-    g_wrote = g_calls < g_failAt;
-    return fw::detail::RealCalls().write(h, d, c, w);
-}
-std::uint32_t CountedSeek(fw::detail::FileHandle h, std::int64_t o) {
-    return Fails() ? kDiskFull : fw::detail::RealCalls().seek(h, o);
-}
-std::uint32_t CountedSetEnd(fw::detail::FileHandle h) {
-    return Fails() ? kDiskFull : fw::detail::RealCalls().setEnd(h);
-}
-std::uint32_t CountedFlush(fw::detail::FileHandle h) { return Fails() ? kDiskFull : fw::detail::RealCalls().flush(h); }
-// A handle is closed even when closing reports an error.
-std::uint32_t CountedClose(fw::detail::FileHandle h) {
-    const std::uint32_t error = fw::detail::RealCalls().close(h);
-    return Fails() ? kDiskFull : error;
-}
-std::uint32_t CountedReplace(const wchar_t* a, const wchar_t* b, const wchar_t* c) {
-    return Fails() ? kDiskFull : fw::detail::RealCalls().replace(a, b, c);
-}
-std::uint32_t CountedMove(const wchar_t* a, const wchar_t* b) {
-    return Fails() ? kDiskFull : fw::detail::RealCalls().move(a, b);
-}
-bool g_removeFailed = false;
-std::uint32_t CountedRemove(const wchar_t* p) {
-    if (Fails()) {
-        g_removeFailed = true;
-        return kDiskFull;
+template <auto A, auto B>
+constexpr bool kSame = false;
+template <auto A>
+constexpr bool kSame<A, A> = true;
+
+template <auto kCall, class... Args>
+std::uint32_t Counted(Args... args) {
+    const bool fails = ++g_calls == g_failAt;
+    if constexpr (kSame<kCall, &SystemCalls::close>) {
+        // A handle is closed even when closing reports an error.
+        const std::uint32_t error = (fw::detail::RealCalls().*kCall)(args...);
+        return fails ? kDiskFull : error;
     }
-    return fw::detail::RealCalls().remove(p);
+    if (kSame<kCall, &SystemCalls::remove> && fails) g_removeFailed = true;
+    if (kSame<kCall, &SystemCalls::write> && g_calls < g_failAt) g_wrote = true;
+    return fails ? kDiskFull : (fw::detail::RealCalls().*kCall)(args...);
 }
 
-constexpr SystemCalls kCounted{CountedCreate, CountedFacts, CountedWrite,   CountedSeek, CountedSetEnd,
-                               CountedFlush,  CountedClose, CountedReplace, CountedMove, CountedRemove};
+SystemCalls CountedCalls() {
+    SystemCalls calls{};
+    calls.create = Counted<&SystemCalls::create>;
+    calls.facts = Counted<&SystemCalls::facts>;
+    calls.write = Counted<&SystemCalls::write>;
+    calls.setLength = Counted<&SystemCalls::setLength>;
+    calls.reserve = Counted<&SystemCalls::reserve>;
+    calls.freeSpace = Counted<&SystemCalls::freeSpace>;
+    calls.flush = Counted<&SystemCalls::flush>;
+    calls.close = Counted<&SystemCalls::close>;
+    calls.replace = Counted<&SystemCalls::replace>;
+    calls.move = Counted<&SystemCalls::move>;
+    calls.remove = Counted<&SystemCalls::remove>;
+    return calls;
+}
 
 }  // namespace
 
@@ -335,7 +327,7 @@ TEST(Win32File, EachCallFailingInTurnKeepsTheOldFileOrWritesTheNew) {
             g_wrote = false;
             std::optional<int> cause;
             {
-                fw::detail::ScopedSystemCalls counted(kCounted);
+                fw::detail::ScopedSystemCalls counted(CountedCalls());
                 cause = Save(Named(path));
             }
             reachedTheEnd = g_calls < g_failAt;
