@@ -12,9 +12,9 @@
 // owner, permissions, ACL and other attributes, and last its name.
 //
 // Where no such replacement can be made (several names for one file, a
-// folder without room or rights for another file, an attribute that the
-// replacement cannot take, a replacement that the system will not put in
-// place), the file is written in place: room for all of it is reserved on
+// folder without room or rights for another file, a disk without room for
+// both, an attribute that the replacement cannot take, a replacement that
+// the system will not put in place), the file is written in place: room for all of it is reserved on
 // the file without showing it longer, and only then are the old bytes
 // overwritten. When the room cannot be had, the old file stays as it was.
 #include "fw/file.h"
@@ -90,7 +90,12 @@ int OpenFile::Replace(bool* inPlace) {
     }
     int error = files::WriteAll(m_replacement.handle, m_pending.data(), m_pending.size(), 0);
     if (error == 0) error = files::Sync(m_replacement.handle);
-    if (error != 0) return error;
+    if (error != 0) {
+        // A disk without room for both files may still have it in the old one.
+        *inPlace = files::KindOf(error) == files::ErrorKind::noRoom;
+        if (*inPlace) DiscardReplacement();
+        return *inPlace ? 0 : error;
+    }
     error = files::Replace(&m_target, &m_replacement);
     if (error != 0) {
         DiscardReplacement();

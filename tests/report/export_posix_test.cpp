@@ -103,6 +103,11 @@ public:
 
 constexpr auto kReadWrite = fs::perms::owner_read | fs::perms::owner_write;
 
+ino_t Inode(const fs::path& path) {
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
+}
+
 }  // namespace
 
 TEST(ReportExportPosix, ReplacingKeepsThePermissions) {
@@ -287,21 +292,26 @@ std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
 }  // namespace
 
-// A disk with no free file for the replacement: the report goes in place,
-// and only when all of it fits; otherwise the old report stays whole, under
-// every name it has.
+// A disk without room for the replacement (no free file, or no free bytes):
+// the report goes in place, and only when all of it fits; otherwise the old
+// report stays whole, under every name it has.
 TEST(ReportExportPosix, InPlaceOnAFullDiskLeavesTheOldReport) {
     if (!RunningAsRoot()) GTEST_SKIP() << "mounting a small tmpfs needs root";
     struct Case {
         const char* name;
         bool hardLinked;
         bool diskFull;
+        bool spareFile;         // the disk has a free file, but no free bytes
+        std::size_t oldBytes;   // of the old report
+        bool saved;
     };
     const Case cases[] = {
-        {"one name, disk full", false, true},
-        {"two names, disk full", true, true},
-        {"one name, room enough", false, false},
-        {"two names, room enough", true, false},
+        {"one name, disk full", false, true, false, 0, false},
+        {"two names, disk full", true, true, false, 0, false},
+        {"one name, room enough", false, false, false, 0, true},
+        {"two names, room enough", true, false, false, 0, true},
+        {"a free file, no free bytes, the new report longer", false, true, true, 0, false},
+        {"a free file, no free bytes, the new report fits the old", false, true, true, 40000, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -311,19 +321,23 @@ TEST(ReportExportPosix, InPlaceOnAFullDiskLeavesTheOldReport) {
         const fs::path disk = folder.Path() / "disk";
         fs::create_directory(disk);
         // 64 KB and room for the folder, the old report (a second name takes
-        // room too) and one more file, which fills the disk or not.
-        const char* options = c.hardLinked ? "size=64k,nr_inodes=4" : "size=64k,nr_inodes=3";
-        if (mount("tmpfs", disk.c_str(), "tmpfs", 0, options) != 0) {
+        // room too), one more file which fills the disk or not, and maybe one
+        // for the replacement.
+        const std::string options =
+            "size=64k,nr_inodes=" + std::to_string(3 + (c.hardLinked ? 1 : 0) + (c.spareFile ? 1 : 0));
+        if (mount("tmpfs", disk.c_str(), "tmpfs", 0, options.c_str()) != 0) {
             GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
         }
         const fs::path path = disk / "old.txt";
-        std::ofstream(path) << "the old report";
+        const std::string old = c.oldBytes == 0 ? "the old report" : std::string(c.oldBytes, 'o');
+        std::ofstream(path, std::ios::binary) << old;
         if (c.hardLinked) fs::create_hard_link(path, disk / "link.txt");
         {
             std::ofstream filler(disk / "filler", std::ios::binary);
             const std::string block(4096, 'x');
             for (int i = 0; i < (c.diskFull ? 100 : 2); ++i) filler << block;
         }
+        const ino_t inode = Inode(path);
 
         RunMainWindow([&](CCoilDialog& dialog) {
             FillWorkedExample(dialog);
@@ -332,14 +346,15 @@ TEST(ReportExportPosix, InPlaceOnAFullDiskLeavesTheOldReport) {
 
             ASSERT_EQ(desktop.boxes.size(), 1u);
             const std::string report = WithCrLf(dialog.BuildReport().Str());
-            if (c.diskFull) {
+            if (c.saved) {
+                EXPECT_EQ(desktop.boxes[0].text, "Salvato in\n\n" + path.string());
+            } else {
                 EXPECT_EQ(desktop.boxes[0].text, "Disk full while accessing " + path.string() + ".");
                 EXPECT_EQ(desktop.boxes[0].type, MB_ICONSTOP);
-            } else {
-                EXPECT_EQ(desktop.boxes[0].text, "Salvato in\n\n" + path.string());
             }
-            const std::string expected = c.diskFull ? "the old report" : report;
+            const std::string expected = c.saved ? report : old;
             EXPECT_EQ(ReadFile(path), expected);
+            EXPECT_EQ(Inode(path), inode);
             if (c.hardLinked) {
                 EXPECT_EQ(ReadFile(disk / "link.txt"), expected);
             }
