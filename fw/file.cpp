@@ -9,7 +9,8 @@
 // created (it is removed again when it cannot be finished). An existing file
 // is not touched until the end: everything is kept in memory until the file
 // is closed, then written to a replacement beside it, which takes the file's
-// owner, permissions, ACL and other attributes, and last its name.
+// owner, permissions, ACL and other attributes, and last its name, in one
+// step, so that the name always holds the old file or the new one.
 //
 // Where no such replacement can be made (several names for one file, a
 // folder without room or rights for another file, a disk without room for
@@ -96,19 +97,20 @@ int OpenFile::Replace(bool* inPlace) {
         if (*inPlace) DiscardReplacement();
         return *inPlace ? 0 : error;
     }
-    error = files::Replace(&m_target, &m_replacement);
+    // The old file is let go (and other writers with it) just before the
+    // name passes to the new one; should that fail, it is taken up again.
+    files::Close(m_target.handle);
+    m_target.handle = kNoHandle;
+    error = files::Replace(m_target, &m_replacement);
     if (error != 0) {
         DiscardReplacement();
-        // Written in place, unless the file under its name could not be kept.
-        *inPlace = m_target.handle != kNoHandle;
-        return *inPlace ? 0 : error;
+        error = files::ReopenTarget(&m_target);
+        *inPlace = error == 0;
+        return error;
     }
-    // Both written and synced: what closing them says no longer matters.
-    // The old file has no name now.
-    if (m_replacement.handle != kNoHandle) files::Close(m_replacement.handle);
+    // Written and synced: what closing it says no longer matters.
+    files::Close(m_replacement.handle);
     m_replacement.handle = kNoHandle;
-    if (m_target.handle != kNoHandle) files::Close(m_target.handle);
-    m_target.handle = kNoHandle;
     return 0;
 }
 

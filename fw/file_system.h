@@ -58,9 +58,9 @@ int CreateReplacement(const Target& target, Replacement* replacement);
 // attributes; fails when it cannot take them all.
 int CarryAttributes(const Target& target, const Replacement& replacement);
 // Gives the replacement the target's name, in place of the file that has
-// it. On failure both are as they were, unless the target was closed: then
-// the file under its name cannot be written in place either.
-int Replace(Target* target, Replacement* replacement);
+// it, in one step: the name never stands empty. The target is closed
+// before; on failure both are as they were.
+int Replace(const Target& target, Replacement* replacement);
 
 // The full form of a name, as the file system spells it.
 std::string FullPathName(const std::string& name);

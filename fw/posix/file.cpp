@@ -40,39 +40,53 @@ int OpenOrCreate(const std::string& name, bool* created) {
     return Calls().open(name.c_str(), O_WRONLY | O_CREAT | O_NOCTTY | O_CLOEXEC, 0666);
 }
 
+// Locks the open target against other writers and learns what it is;
+// answers 0 or the error number.
+int Hold(int fd, Target* target) {
+    // Other writers that lock, with flock or with a record lock (lockf,
+    // fcntl), are kept out while we write; a file system without locks is
+    // written all the same.
+    if (Calls().flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return errno;
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;  // from the start, to the end however far it goes
+    if (Calls().fcntlLock(fd, F_OFD_SETLK, &whole) != 0 && (errno == EAGAIN || errno == EACCES)) return EWOULDBLOCK;
+    const int flags = Calls().fcntl(fd, F_GETFL, 0);
+    if (flags == -1 || Calls().fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) return errno;
+    struct stat status {};
+    if (Calls().fstat(fd, &status) != 0) return errno;
+    target->handle = fd;
+    target->regular = S_ISREG(status.st_mode);
+    target->linked = status.st_nlink > 1;
+    target->size = status.st_size;
+    return 0;
+}
+
 }  // namespace
 
 int OpenTarget(const std::string& name, Target* target) {
     bool created = false;
     const int fd = OpenOrCreate(name, &created);
     if (fd < 0) return errno;
-    const std::string real = RealName(name);
-    const auto fail = [&](int error) {
+    target->name = RealName(name);
+    if (const int error = Hold(fd, target); error != 0) {
         Calls().close(fd);
-        if (created) Calls().unlink(real.c_str());
+        target->handle = kNoHandle;
+        if (created) Calls().unlink(target->name.c_str());
         return error;
-    };
-    // Other writers that lock, with flock or with a record lock (lockf,
-    // fcntl), are kept out while we write; a file system without locks is
-    // written all the same.
-    if (Calls().flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return fail(errno);
-    struct flock whole {};
-    whole.l_type = F_WRLCK;
-    whole.l_whence = SEEK_SET;  // from the start, to the end however far it goes
-    if (Calls().fcntlLock(fd, F_OFD_SETLK, &whole) != 0 && (errno == EAGAIN || errno == EACCES)) {
-        return fail(EWOULDBLOCK);
     }
-    const int flags = Calls().fcntl(fd, F_GETFL, 0);
-    if (flags == -1 || Calls().fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) return fail(errno);
-    struct stat status {};
-    if (Calls().fstat(fd, &status) != 0) return fail(errno);
-
-    target->handle = fd;
-    target->name = real;
     target->created = created;
-    target->regular = S_ISREG(status.st_mode);
-    target->linked = status.st_nlink > 1;
-    target->size = status.st_size;
+    return 0;
+}
+
+int ReopenTarget(Target* target) {
+    const int fd = Calls().open(target->name.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC, 0);
+    if (fd < 0) return errno;
+    if (const int error = Hold(fd, target); error != 0) {
+        Calls().close(fd);
+        target->handle = kNoHandle;
+        return error;
+    }
     return 0;
 }
 
@@ -135,8 +149,8 @@ int CarryAttributes(const Target& target, const Replacement& replacement) {
     return Calls().fchmod(to, status.st_mode & 07777) == 0 ? 0 : errno;
 }
 
-int Replace(Target* target, Replacement* replacement) {
-    if (Calls().rename(replacement->name.c_str(), target->name.c_str()) != 0) return errno;
+int Replace(const Target& target, Replacement* replacement) {
+    if (Calls().rename(replacement->name.c_str(), target.name.c_str()) != 0) return errno;
     replacement->name.clear();
     return 0;
 }

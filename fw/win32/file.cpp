@@ -38,34 +38,54 @@ std::string NameBeside(const std::string& path, const char* kind) {
 
 bool Exists(std::uint32_t error) { return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS; }
 
-}  // namespace
-
-int OpenTarget(const std::string& name, Target* target) {
-    const std::string full = FullPathName(name);
-    const Wide wide(full);
-    FileHandle file = nullptr;
-    bool created = false;
-    std::uint32_t error = Calls().create(wide.get(), false, 0, &file);
-    if (error == ERROR_FILE_NOT_FOUND) {
-        error = Calls().create(wide.get(), true, 0, &file);
-        created = error == 0;
-        // A file made meanwhile.
-        if (Exists(error)) error = Calls().create(wide.get(), false, 0, &file);
-    }
-    if (error != 0) return static_cast<int>(error);
-
+// What the target's open file is.
+int Learn(Target* target) {
     FileFacts facts;
-    if (const std::uint32_t failed = Calls().facts(file, &facts); failed != 0) {
-        Calls().close(file);
-        if (created) Calls().remove(wide.get());
-        return static_cast<int>(failed);
+    if (const std::uint32_t error = Calls().facts(Native(target->handle), &facts); error != 0) {
+        return static_cast<int>(error);
     }
-    target->handle = Own(file);
-    target->name = full;
-    target->created = created;
     target->regular = facts.disk;
     target->linked = facts.links > 1;
     target->size = facts.size;
+    return 0;
+}
+
+}  // namespace
+
+int OpenTarget(const std::string& name, Target* target) {
+    target->name = FullPathName(name);
+    const Wide wide(target->name);
+    FileHandle file = nullptr;
+    std::uint32_t error = Calls().create(wide.get(), Creation::existing, 0, &file);
+    if (error == ERROR_FILE_NOT_FOUND) {
+        error = Calls().create(wide.get(), Creation::created, 0, &file);
+        target->created = error == 0;
+        // A file made meanwhile.
+        if (Exists(error)) error = Calls().create(wide.get(), Creation::existing, 0, &file);
+    }
+    if (error != 0) return static_cast<int>(error);
+    target->handle = Own(file);
+    if (const int failed = Learn(target); failed != 0) {
+        Calls().close(file);
+        target->handle = kNoHandle;
+        if (target->created) Calls().remove(wide.get());
+        target->created = false;
+        return failed;
+    }
+    return 0;
+}
+
+int ReopenTarget(Target* target) {
+    FileHandle file = nullptr;
+    if (const std::uint32_t error = Calls().create(Wide(target->name).get(), Creation::existing, 0, &file); error != 0) {
+        return static_cast<int>(error);
+    }
+    target->handle = Own(file);
+    if (const int error = Learn(target); error != 0) {
+        Calls().close(file);
+        target->handle = kNoHandle;
+        return error;
+    }
     return 0;
 }
 
@@ -99,8 +119,8 @@ int FreeSpace(const Target& target, std::int64_t* bytes) {
     return static_cast<int>(error);
 }
 
-// The replacement has the old file's attributes from the start (hidden,
-// system, not indexed, ...), whatever the replacing carries over.
+// The replacement has the old file's attributes (hidden, system, not
+// indexed, ...) from the start.
 int CreateReplacement(const Target& target, Replacement* replacement) {
     FileFacts facts;
     if (const std::uint32_t error = Calls().facts(Native(target.handle), &facts); error != 0) {
@@ -110,7 +130,7 @@ int CreateReplacement(const Target& target, Replacement* replacement) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = NameBeside(target.name, "new-");
         FileHandle file = nullptr;
-        error = Calls().create(Wide(name).get(), true, facts.attributes, &file);
+        error = Calls().create(Wide(name).get(), Creation::replacement, facts.attributes, &file);
         if (error == 0) {
             replacement->handle = Own(file);
             replacement->name = std::move(name);
@@ -121,40 +141,20 @@ int CreateReplacement(const Target& target, Replacement* replacement) {
     return static_cast<int>(error);
 }
 
-// ReplaceFileW carries them.
-int CarryAttributes(const Target&, const Replacement&) { return 0; }
+// The DACL; a file of another owner, or with streams besides its data, is
+// not replaced.
+int CarryAttributes(const Target& target, const Replacement& replacement) {
+    const Wide name(target.name);
+    bool streams = false;
+    std::uint32_t error = Calls().namedStreams(name.get(), &streams);
+    if (error == 0 && streams) error = ERROR_NOT_SUPPORTED;
+    if (error == 0) error = Calls().carrySecurity(name.get(), Native(replacement.handle));
+    return static_cast<int>(error);
+}
 
-// The old file passes through a backup name on the way, so that a
-// replacement that breaks off halfway can put it back.
-int Replace(Target* target, Replacement* replacement) {
-    std::uint32_t error = Calls().close(Native(replacement->handle));
-    replacement->handle = kNoHandle;
-    if (error != 0) return static_cast<int>(error);
-
-    const Wide name(target->name);
-    const Wide temporary(replacement->name);
-    const Wide backup(NameBeside(target->name, "old-"));
-    error = Calls().replace(name.get(), temporary.get(), backup.get());
-    if (error == 0) {
-        // The open target is the old file under its backup name now.
-        Calls().close(Native(target->handle));
-        target->handle = kNoHandle;
-        Calls().remove(backup.get());
-        replacement->name.clear();
-        return 0;
-    }
-    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-        // The old file went to the backup name and the new one could not
-        // take its place: the old one goes back.
-        if (Calls().move(backup.get(), name.get()) != 0) {
-            Calls().close(Native(target->handle));
-            target->handle = kNoHandle;
-        }
-    } else if (error == ERROR_FILE_NOT_FOUND && Calls().move(temporary.get(), name.get()) == 0) {
-        // The target went away meanwhile: the new file takes its name.
-        replacement->name.clear();
-        return 0;
-    }
+int Replace(const Target& target, Replacement* replacement) {
+    const std::uint32_t error = Calls().rename(Native(replacement->handle), Wide(target.name).get());
+    if (error == 0) replacement->name.clear();
     return static_cast<int>(error);
 }
 

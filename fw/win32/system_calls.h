@@ -25,12 +25,16 @@ struct FileFacts {
     std::uint32_t attributes = 0;  // the FILE_ATTRIBUTE_ bits that a new file takes from it
 };
 
+// How `create` opens a file.
+enum class Creation {
+    existing,     // for writing, shared with readers and with renaming, with no other writer
+    created,      // made new, shared as an existing one
+    replacement,  // made new, shared with readers only, to be renamed and given a DACL
+};
+
 struct SystemCalls {
-    // CreateFileW for writing, sharing it with readers and with renaming
-    // (so that ReplaceFileW may move it while it is open), but with no other
-    // writer: an existing file (OPEN_EXISTING) or a new one (CREATE_NEW)
-    // with the given attributes (0 for none).
-    std::uint32_t (*create)(const wchar_t* path, bool createNew, std::uint32_t attributes, FileHandle* file);
+    // CreateFileW, with the given attributes (0 for none).
+    std::uint32_t (*create)(const wchar_t* path, Creation how, std::uint32_t attributes, FileHandle* file);
     // GetFileType and GetFileInformationByHandle.
     std::uint32_t (*facts)(FileHandle file, FileFacts* facts);
     // WriteFile at `offset`, or at the file's position when it is negative:
@@ -46,10 +50,14 @@ struct SystemCalls {
     std::uint32_t (*freeSpace)(const wchar_t* folder, std::uint64_t* bytes);
     std::uint32_t (*flush)(FileHandle file);
     std::uint32_t (*close)(FileHandle file);
-    // ReplaceFileW keeping the replaced file under `backup`.
-    std::uint32_t (*replace)(const wchar_t* replaced, const wchar_t* replacement, const wchar_t* backup);
-    // MoveFileExW, not over an existing file.
-    std::uint32_t (*move)(const wchar_t* from, const wchar_t* to);
+    // The open file's name changed to `to`, in place of a file that has it
+    // (FileRenameInfo): one step.
+    std::uint32_t (*rename)(FileHandle file, const wchar_t* to);
+    // The DACL of the file named `from` given to `to`, if both have the same
+    // owner (GetNamedSecurityInfoW, SetSecurityInfo).
+    std::uint32_t (*carrySecurity)(const wchar_t* from, FileHandle to);
+    // Whether the file has streams besides its data (FindFirstStreamW).
+    std::uint32_t (*namedStreams)(const wchar_t* path, bool* any);
     std::uint32_t (*remove)(const wchar_t* path);
 };
 

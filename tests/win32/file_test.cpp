@@ -229,16 +229,20 @@ TEST(Win32File, WritesTheWholeFileWithCrLfAndLeavesNothingElse) {
     }
 }
 
-// The replacement takes the old file's attributes; the old file's place
-// stays its own.
-TEST(Win32File, ReplacingKeepsTheAttributes) {
+// The replacement takes the old file's attributes and DACL; the old file's
+// place stays its own.
+TEST(Win32File, ReplacingKeepsTheAttributesAndTheDacl) {
     Folder folder;
     const fs::path path = folder / "report.txt";
     Make(path, kOld);
     ASSERT_TRUE(kalvex_test::SetAttributes(path, kalvex_test::kHidden | kalvex_test::kArchive));
+    // Everyone may write it, which a new file in that folder would not allow.
+    ASSERT_TRUE(kalvex_test::SetDacl(path, "D:P(A;;FA;;;WD)"));
+    const std::string dacl = kalvex_test::DaclOf(path);
     EXPECT_EQ(Save(Named(path)), std::nullopt);
     EXPECT_EQ(Holds(Read(path)), "the new report");
     EXPECT_EQ(kalvex_test::AttributesOf(path) & kalvex_test::kHidden, kalvex_test::kHidden);
+    EXPECT_EQ(kalvex_test::DaclOf(path), dacl);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
 }
 
@@ -281,8 +285,9 @@ SystemCalls CountedCalls() {
     calls.freeSpace = Counted<&SystemCalls::freeSpace>;
     calls.flush = Counted<&SystemCalls::flush>;
     calls.close = Counted<&SystemCalls::close>;
-    calls.replace = Counted<&SystemCalls::replace>;
-    calls.move = Counted<&SystemCalls::move>;
+    calls.rename = Counted<&SystemCalls::rename>;
+    calls.carrySecurity = Counted<&SystemCalls::carrySecurity>;
+    calls.namedStreams = Counted<&SystemCalls::namedStreams>;
     calls.remove = Counted<&SystemCalls::remove>;
     return calls;
 }
@@ -354,38 +359,73 @@ TEST(Win32File, EachCallFailingInTurnKeepsTheOldFileOrWritesTheNew) {
 
 namespace {
 
-// ReplaceFileW as it breaks off halfway: the old file went to the backup
-// name, the new one could not take its place.
-std::uint32_t BreaksOffHalfway(const wchar_t* replaced, const wchar_t*, const wchar_t* backup) {
-    const std::uint32_t moved = fw::detail::RealCalls().move(replaced, backup);
-    return moved != 0 ? moved : ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
-}
-// ReplaceFileW refusing, both files left as they were.
-std::uint32_t Refuses(const wchar_t*, const wchar_t*, const wchar_t*) { return ERROR_ACCESS_DENIED; }
+// The system refusing to rename over the old file (another program has it
+// open, say): both files as they were.
+std::uint32_t Refuses(fw::detail::FileHandle, const wchar_t*) { return ERROR_ACCESS_DENIED; }
 
 }  // namespace
 
-// A replacement the system will not make leaves the old file in its place,
-// which is then written in place.
-TEST(Win32File, AReplacementThatFailsPutsTheOldFileBackAndWritesInPlace) {
-    struct Case {
-        const char* name;
-        std::uint32_t (*replace)(const wchar_t*, const wchar_t*, const wchar_t*);
-    };
-    for (const Case& c : {Case{"broken off halfway", BreaksOffHalfway}, Case{"refused", Refuses}}) {
-        SCOPED_TRACE(c.name);
-        Folder folder;
-        const fs::path path = folder / "report.txt";
-        Make(path, kOld);
-        const std::uint64_t before = kalvex_test::FileIdOf(path);
-        SystemCalls calls = fw::detail::RealCalls();
-        calls.replace = c.replace;
-        {
-            fw::detail::ScopedSystemCalls scoped(calls);
-            EXPECT_EQ(Save(Named(path)), std::nullopt);
-        }
-        EXPECT_EQ(Holds(Read(path)), "the new report");
-        EXPECT_EQ(kalvex_test::FileIdOf(path), before);
-        EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
+// A replacement the system will not put in place leaves the old file in its
+// place, which is then written in place.
+TEST(Win32File, AReplacementThatIsRefusedLeavesTheOldFileToBeWrittenInPlace) {
+    Folder folder;
+    const fs::path path = folder / "report.txt";
+    Make(path, kOld);
+    const std::uint64_t before = kalvex_test::FileIdOf(path);
+    SystemCalls calls = fw::detail::RealCalls();
+    calls.rename = Refuses;
+    {
+        fw::detail::ScopedSystemCalls scoped(calls);
+        EXPECT_EQ(Save(Named(path)), std::nullopt);
     }
+    EXPECT_EQ(Holds(Read(path)), "the new report");
+    EXPECT_EQ(kalvex_test::FileIdOf(path), before);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
+}
+
+namespace {
+
+// The steps at which a kill would have left the name without the old or the
+// new report.
+std::vector<std::string> g_emptyAt;
+fs::path g_watched;
+
+template <auto kCall, class... Args>
+std::uint32_t Watched(Args... args) {
+    const std::uint32_t result = (fw::detail::RealCalls().*kCall)(args...);
+    // A name that the save alone holds open is not empty either.
+    const std::optional<std::string> content = Read(g_watched);
+    const std::string held = content || !fs::exists(g_watched) ? Holds(content) : "the new report";
+    if (held != "the old report" && held != "the new report") g_emptyAt.push_back(held);
+    return result;
+}
+
+}  // namespace
+
+// A save can stop at any step (a kill, a power cut): the name holds the old
+// report or the new one after each.
+TEST(Win32File, AtEveryStepTheNameHoldsTheOldOrTheNewReport) {
+    Folder folder;
+    g_watched = folder / "report.txt";
+    Make(g_watched, kOld);
+    g_emptyAt.clear();
+    SystemCalls calls{};
+    calls.create = Watched<&SystemCalls::create>;
+    calls.facts = Watched<&SystemCalls::facts>;
+    calls.write = Watched<&SystemCalls::write>;
+    calls.setLength = Watched<&SystemCalls::setLength>;
+    calls.reserve = Watched<&SystemCalls::reserve>;
+    calls.freeSpace = Watched<&SystemCalls::freeSpace>;
+    calls.flush = Watched<&SystemCalls::flush>;
+    calls.close = Watched<&SystemCalls::close>;
+    calls.rename = Watched<&SystemCalls::rename>;
+    calls.carrySecurity = Watched<&SystemCalls::carrySecurity>;
+    calls.namedStreams = Watched<&SystemCalls::namedStreams>;
+    calls.remove = Watched<&SystemCalls::remove>;
+    {
+        fw::detail::ScopedSystemCalls scoped(calls);
+        EXPECT_EQ(Save(Named(g_watched)), std::nullopt);
+    }
+    EXPECT_EQ(Holds(Read(g_watched)), "the new report");
+    EXPECT_EQ(g_emptyAt, std::vector<std::string>{});
 }

@@ -1,5 +1,7 @@
 #include "tests/win32/native_files.h"
 
+#include <aclapi.h>
+#include <sddl.h>
 #include <windows.h>
 
 namespace kalvex_test {
@@ -28,6 +30,38 @@ std::uint32_t AttributesOf(const std::filesystem::path& path) { return GetFileAt
 
 bool SetAttributes(const std::filesystem::path& path, std::uint32_t attributes) {
     return SetFileAttributesW(path.c_str(), attributes) != 0;
+}
+
+std::string DaclOf(const std::filesystem::path& path) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr,
+                              nullptr, &descriptor) != ERROR_SUCCESS) {
+        return {};
+    }
+    char* text = nullptr;
+    std::string dacl;
+    if (ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                             &text, nullptr)) {
+        dacl = text;
+        LocalFree(text);
+    }
+    LocalFree(descriptor);
+    return dacl;
+}
+
+bool SetDacl(const std::filesystem::path& path, const char* sddl) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor, nullptr)) return false;
+    BOOL present = FALSE;
+    BOOL defaulted = FALSE;
+    PACL dacl = nullptr;
+    GetSecurityDescriptorDacl(descriptor, &present, &dacl, &defaulted);
+    std::wstring name = path.wstring();
+    const bool set = SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT,
+                                           DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
+                                           nullptr, dacl, nullptr) == ERROR_SUCCESS;
+    LocalFree(descriptor);
+    return set;
 }
 
 }  // namespace kalvex_test

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 namespace kalvex_test {
 
@@ -27,6 +28,11 @@ std::uint64_t FileIdOf(const std::filesystem::path& path);
 // The file's attributes (GetFileAttributesW), or 0xFFFFFFFF.
 std::uint32_t AttributesOf(const std::filesystem::path& path);
 bool SetAttributes(const std::filesystem::path& path, std::uint32_t attributes);
+// The file's DACL in the security descriptor language, or empty; and a
+// DACL given to it in that language.
+std::string DaclOf(const std::filesystem::path& path);
+bool SetDacl(const std::filesystem::path& path, const char* sddl);
+
 inline constexpr std::uint32_t kReadOnly = 0x1;
 inline constexpr std::uint32_t kHidden = 0x2;
 inline constexpr std::uint32_t kArchive = 0x20;
