@@ -66,6 +66,7 @@ int OpenFile::Finish() {
     if (Direct()) {
         // A device's or a pipe's last word may come with closing it.
         if (m_target.regular) error = files::Sync(m_target.handle);
+        if (m_target.regular && error == 0) error = files::SyncName(m_target, m_target.handle);
         const int closed = files::Close(m_target.handle);
         m_target.handle = kNoHandle;
         if (error == 0) error = closed;
@@ -108,7 +109,11 @@ int OpenFile::Replace(bool* inPlace) {
         *inPlace = error == 0;
         return error;
     }
-    // Written and synced: what closing it says no longer matters.
+    // Without this, a power cut could bring the old file back although the
+    // save said it was done. The name is the new file's now, which nothing
+    // can undo: should making it durable fail, or closing the file, the save
+    // is done all the same.
+    files::SyncName(m_target, m_replacement.handle);
     files::Close(m_replacement.handle);
     m_replacement.handle = kNoHandle;
     return 0;

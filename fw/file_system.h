@@ -62,6 +62,10 @@ int CarryAttributes(const Target& target, const Replacement& replacement);
 // before; on failure both are as they were.
 int Replace(const Target& target, Replacement* replacement);
 
+// Makes the target's name durable, now that `file` has it: the name given
+// to a new file, or to the replacement.
+int SyncName(const Target& target, Handle file);
+
 // The full form of a name, as the file system spells it.
 std::string FullPathName(const std::string& name);
 

@@ -155,6 +155,20 @@ int Replace(const Target& target, Replacement* replacement) {
     return 0;
 }
 
+// The folder that holds the name. One that cannot be opened or synced (no
+// right to read it, a file system that does not sync folders) is left as it
+// is.
+int SyncName(const Target& target, Handle) {
+    const std::size_t slash = target.name.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.name.substr(0, slash);
+    const int fd = Calls().open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (fd < 0) return 0;
+    int error = Calls().fsync(fd) == 0 ? 0 : errno;
+    Calls().close(fd);
+    if (error == EINVAL || error == EROFS || error == EBADF || KindOf(error) == ErrorKind::unsupported) error = 0;
+    return error;
+}
+
 std::string FullPathName(const std::string& name) {
     if (name.starts_with('/')) return name;
     char* directory = getcwd(nullptr, 0);

@@ -158,6 +158,10 @@ int Replace(const Target& target, Replacement* replacement) {
     return static_cast<int>(error);
 }
 
+// Flushing a file once more after it was renamed writes its new name
+// through; a new file's first flush did that already.
+int SyncName(const Target& target, Handle file) { return target.created ? 0 : Sync(file); }
+
 std::string FullPathName(const std::string& name) {
     return win32::Utf8FromUtf16(detail::FullPathName(win32::Utf16FromUtf8(name)));
 }

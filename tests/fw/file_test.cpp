@@ -356,3 +356,62 @@ TEST(FileInPlace, InterruptedItHoldsOnlyOldAndNewBytes) {
         EXPECT_EQ(g_watch.broken, std::vector<std::string>{});
     }
 }
+
+namespace {
+
+// The calls that make a save durable, in their order: the file's data
+// synced, its name given, the folder that holds the name synced.
+std::vector<std::string> g_log;
+std::string g_folder;
+std::vector<int> g_folders;  // descriptors open on the folder
+
+int LoggedOpen(const char* path, int flags, mode_t mode) {
+    const int fd = fw::detail::RealCalls().open(path, flags, mode);
+    if (fd >= 0 && fs::path(path) == fs::path(g_folder)) g_folders.push_back(fd);
+    return fd;
+}
+int LoggedFsync(int fd) {
+    const bool folder = std::find(g_folders.begin(), g_folders.end(), fd) != g_folders.end();
+    g_log.push_back(folder ? "sync the folder" : "sync a file");
+    return fw::detail::RealCalls().fsync(fd);
+}
+int LoggedRename(const char* from, const char* to) {
+    g_log.push_back("rename");
+    return fw::detail::RealCalls().rename(from, to);
+}
+
+}  // namespace
+
+TEST(FileDurability, TheFolderIsSyncedOnceTheNameIsGiven) {
+    struct Case {
+        const char* name;
+        bool existing;
+        std::vector<std::string> log;
+    };
+    const Case cases[] = {
+        {"a new file", false, {"sync a file", "sync the folder"}},
+        {"replacing a file", true, {"sync a file", "rename", "sync the folder"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Folder folder;
+        const fs::path path = folder / "report.txt";
+        if (c.existing) Make(path, kOld);
+        g_folder = folder.Path().string();
+        g_log.clear();
+        g_folders.clear();
+        SystemCalls calls = fw::detail::RealCalls();
+        calls.open = LoggedOpen;
+        calls.fsync = LoggedFsync;
+        calls.rename = LoggedRename;
+        {
+            fw::detail::ScopedSystemCalls scoped(calls);
+            CStdioFile file;
+            ASSERT_TRUE(file.Open(path.string(), CFile::modeCreate | CFile::modeWrite));
+            file.WriteString(kNew.c_str());
+            file.Close();
+        }
+        EXPECT_EQ(Read(path), WithCrLf(kNew));
+        EXPECT_EQ(g_log, c.log);
+    }
+}

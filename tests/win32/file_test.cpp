@@ -429,3 +429,49 @@ TEST(Win32File, AtEveryStepTheNameHoldsTheOldOrTheNewReport) {
     EXPECT_EQ(Holds(Read(g_watched)), "the new report");
     EXPECT_EQ(g_emptyAt, std::vector<std::string>{});
 }
+
+namespace {
+
+// The calls that make a save durable, in their order.
+std::vector<std::string> g_log;
+
+std::uint32_t LoggedFlush(fw::detail::FileHandle file) {
+    g_log.push_back("flush");
+    return fw::detail::RealCalls().flush(file);
+}
+std::uint32_t LoggedRename(fw::detail::FileHandle file, const wchar_t* to) {
+    g_log.push_back("rename");
+    return fw::detail::RealCalls().rename(file, to);
+}
+
+}  // namespace
+
+// The file's data is flushed before it takes the name, and the file again
+// after, which makes the system write its new name through.
+TEST(Win32File, TheNewNameIsFlushedOnceItIsGiven) {
+    struct Case {
+        const char* name;
+        bool existing;
+        std::vector<std::string> log;
+    };
+    const Case cases[] = {
+        {"a new file", false, {"flush"}},
+        {"replacing a file", true, {"flush", "rename", "flush"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Folder folder;
+        const fs::path path = folder / "report.txt";
+        if (c.existing) Make(path, kOld);
+        g_log.clear();
+        SystemCalls calls = fw::detail::RealCalls();
+        calls.flush = LoggedFlush;
+        calls.rename = LoggedRename;
+        {
+            fw::detail::ScopedSystemCalls scoped(calls);
+            EXPECT_EQ(Save(Named(path)), std::nullopt);
+        }
+        EXPECT_EQ(Holds(Read(path)), "the new report");
+        EXPECT_EQ(g_log, c.log);
+    }
+}
