@@ -169,6 +169,9 @@ const fw::detail::SystemCalls kInjecting = {
     [](char* pattern, int flags) { return Fails() ? -1 : RealCalls().mkostemp(pattern, flags); },
     [](int fd, mode_t mode) { return Fails() ? -1 : RealCalls().fchmod(fd, mode); },
     [](int fd, uid_t owner, gid_t group) { return Fails() ? -1 : RealCalls().fchown(fd, owner, group); },
+    [](int fromFolder, const char* from, int toFolder, const char* to, int flags) {
+        return Fails() ? -1 : RealCalls().linkat(fromFolder, from, toFolder, to, flags);
+    },
     [](const char* from, const char* to) { return Fails() ? -1 : RealCalls().rename(from, to); },
     RealCalls().unlink,
     [](int fd, char* names, std::size_t size) -> ssize_t {

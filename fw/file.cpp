@@ -21,6 +21,7 @@
 #include "fw/file.h"
 
 #include <memory>
+#include <random>
 #include <string>
 
 #include "fw/file_system.h"
@@ -162,6 +163,16 @@ void OpenFile::Discard() {
 }
 
 }  // namespace fw::detail
+
+std::string fw::detail::files::NameBeside(const std::string& path, const char* separators, const char* prefix,
+                                          const char* suffix) {
+    static std::mt19937 random{std::random_device{}()};
+    const auto separator = path.find_last_of(separators);
+    std::string name = separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+    name += prefix;
+    for (int letter = 0; letter < 8; ++letter) name += static_cast<char>('a' + random() % 26);
+    return name + suffix;
+}
 
 CFile::CFile() = default;
 CFile::~CFile() = default;

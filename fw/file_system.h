@@ -66,6 +66,10 @@ int Replace(const Target& target, Replacement* replacement);
 // to a new file, or to the replacement.
 int SyncName(const Target& target, Handle file);
 
+// A name for a file of ours in the folder of `path` (up to the last of
+// `separators`): `prefix`, random letters, `suffix`.
+std::string NameBeside(const std::string& path, const char* separators, const char* prefix, const char* suffix);
+
 // The full form of a name, as the file system spells it.
 std::string FullPathName(const std::string& name);
 

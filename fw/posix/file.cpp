@@ -127,8 +127,21 @@ int FreeSpace(const Target& target, std::int64_t* bytes) {
     return 0;
 }
 
+// Without a name where the file system allows it, so that a save cut short
+// leaves nothing behind: it is given one through /proc when it is complete.
 int CreateReplacement(const Target& target, Replacement* replacement) {
-    std::string name = target.name.substr(0, target.name.rfind('/') + 1) + ".save-XXXXXX";
+    static const bool linkable = access("/proc/self/fd", X_OK) == 0;
+    const std::size_t slash = target.name.rfind('/');
+    if (linkable) {
+        const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.name.substr(0, slash);
+        const int fd = Calls().open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            replacement->handle = fd;
+            return 0;
+        }
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
+    }
+    std::string name = target.name.substr(0, slash + 1) + ".save-XXXXXX";
     const int fd = Calls().mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) return errno;
     replacement->handle = fd;
@@ -149,7 +162,20 @@ int CarryAttributes(const Target& target, const Replacement& replacement) {
     return Calls().fchmod(to, status.st_mode & 07777) == 0 ? 0 : errno;
 }
 
+// A file without a name is first linked to one beside the target (a link
+// cannot take the place of a file), then renamed over it.
 int Replace(const Target& target, Replacement* replacement) {
+    if (replacement->name.empty()) {
+        const std::string open = "/proc/self/fd/" + std::to_string(replacement->handle);
+        for (int attempt = 0; replacement->name.empty(); ++attempt) {
+            std::string name = NameBeside(target.name, "/", ".save-", "");
+            if (Calls().linkat(AT_FDCWD, open.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+                replacement->name = std::move(name);
+            } else if (errno != EEXIST || attempt == 100) {
+                return errno;
+            }
+        }
+    }
     if (Calls().rename(replacement->name.c_str(), target.name.c_str()) != 0) return errno;
     replacement->name.clear();
     return 0;

@@ -28,6 +28,7 @@ constexpr SystemCalls kReal = {
     ::mkostemp,
     ::fchmod,
     ::fchown,
+    ::linkat,
     ::rename,
     ::unlink,
     ::flistxattr,

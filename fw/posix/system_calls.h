@@ -28,6 +28,7 @@ struct SystemCalls {
     int (*mkostemp)(char* pattern, int flags);
     int (*fchmod)(int fd, mode_t mode);
     int (*fchown)(int fd, uid_t owner, gid_t group);
+    int (*linkat)(int fromFolder, const char* from, int toFolder, const char* to, int flags);
     int (*rename)(const char* from, const char* to);
     int (*unlink)(const char* path);
     ssize_t (*flistxattr)(int fd, char* names, std::size_t size);

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <random>
 #include <string>
 
 #include "fw/file_system.h"
@@ -23,18 +22,6 @@ struct Wide {
     const wchar_t* get() const { return reinterpret_cast<const wchar_t*>(text.c_str()); }
     std::u16string text;
 };
-
-// A name for a file of ours beside `path`, that no file has yet.
-std::string NameBeside(const std::string& path, const char* kind) {
-    static std::mt19937 random{std::random_device{}()};
-    const auto slash = path.find_last_of("\\/");
-    std::string name = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    name += "~kalvex-";
-    name += kind;
-    for (int digit = 0; digit < 8; ++digit) name += static_cast<char>('a' + random() % 26);
-    name += ".tmp";
-    return name;
-}
 
 bool Exists(std::uint32_t error) { return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS; }
 
@@ -128,10 +115,14 @@ int CreateReplacement(const Target& target, Replacement* replacement) {
     }
     std::uint32_t error = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = NameBeside(target.name, "new-");
+        std::string name = NameBeside(target.name, "\\/", "~kalvex-new-", ".tmp");
         FileHandle file = nullptr;
         error = Calls().create(Wide(name).get(), Creation::replacement, facts.attributes, &file);
         if (error == 0) {
+            // It goes with its handle until it is complete, so that a save
+            // cut short leaves nothing behind; where the system cannot say
+            // so, it is removed as before.
+            Calls().dispose(file, true);
             replacement->handle = Own(file);
             replacement->name = std::move(name);
             return 0;
@@ -153,7 +144,8 @@ int CarryAttributes(const Target& target, const Replacement& replacement) {
 }
 
 int Replace(const Target& target, Replacement* replacement) {
-    const std::uint32_t error = Calls().rename(Native(replacement->handle), Wide(target.name).get());
+    std::uint32_t error = Calls().dispose(Native(replacement->handle), false);
+    if (error == 0) error = Calls().rename(Native(replacement->handle), Wide(target.name).get());
     if (error == 0) replacement->name.clear();
     return static_cast<int>(error);
 }

@@ -74,6 +74,12 @@ std::uint32_t FreeSpace(const wchar_t* folder, std::uint64_t* bytes) {
 std::uint32_t Flush(FileHandle file) { return Result(FlushFileBuffers(file)); }
 std::uint32_t Close(FileHandle file) { return Result(CloseHandle(file)); }
 
+std::uint32_t Dispose(FileHandle file, bool remove) {
+    FILE_DISPOSITION_INFO disposition{};
+    disposition.DeleteFile = remove ? TRUE : FALSE;
+    return Result(SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition));
+}
+
 std::uint32_t Rename(FileHandle file, const wchar_t* to) {
     const std::size_t length = std::wcslen(to);
     std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + length * sizeof(wchar_t));
@@ -162,7 +168,7 @@ std::uint32_t Remove(const wchar_t* path) { return Result(DeleteFileW(path)); }
 
 const SystemCalls& RealCalls() {
     static const SystemCalls real{Create, Facts,  Write,         SetLength,    Reserve, FreeSpace,
-                                  Flush,  Close,  Rename,        CarrySecurity, NamedStreams, Remove};
+                                  Flush,  Close,  Dispose,       Rename,        CarrySecurity, NamedStreams, Remove};
     return real;
 }
 

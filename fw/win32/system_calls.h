@@ -50,6 +50,9 @@ struct SystemCalls {
     std::uint32_t (*freeSpace)(const wchar_t* folder, std::uint64_t* bytes);
     std::uint32_t (*flush)(FileHandle file);
     std::uint32_t (*close)(FileHandle file);
+    // Whether the file goes when its last handle is closed, also by the end
+    // of the process (FileDispositionInfo).
+    std::uint32_t (*dispose)(FileHandle file, bool remove);
     // The open file's name changed to `to`, in place of a file that has it
     // (FileRenameInfo): one step.
     std::uint32_t (*rename)(FileHandle file, const wchar_t* to);

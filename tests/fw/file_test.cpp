@@ -1,6 +1,7 @@
 // Saving a file when the replacement cannot be made, its room cannot be had
 // or the file's attributes cannot be carried: the operating system's calls
 // are made to fail through the framework's table of them.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -42,7 +43,13 @@ ino_t Inode(const fs::path& path) {
 
 // Calls that fail the way a full disk, a file system without some feature or
 // a refused permission makes them fail.
+// No temporary file, with a name or without.
 int NoTemporary(char*, int) {
+    errno = ENOSPC;
+    return -1;
+}
+int NoTemporaryWithoutName(const char* path, int flags, mode_t mode) {
+    if ((flags & O_TMPFILE) != O_TMPFILE) return fw::detail::RealCalls().open(path, flags, mode);
     errno = ENOSPC;
     return -1;
 }
@@ -200,6 +207,7 @@ TEST(FileInPlace, WritesOnlyWhatFitsAndOtherwiseKeepsTheOldFile) {
 
         SystemCalls calls = real;
         calls.mkostemp = c.mkostemp;
+        if (c.mkostemp == NoTemporary) calls.open = NoTemporaryWithoutName;
         calls.fchmod = c.fchmod;
         calls.fallocate = c.fallocate;
         calls.pwrite = c.pwrite;
@@ -360,19 +368,25 @@ TEST(FileInPlace, InterruptedItHoldsOnlyOldAndNewBytes) {
 namespace {
 
 // The calls that make a save durable, in their order: the file's data
-// synced, its name given, the folder that holds the name synced.
+// synced, its name given, the folder that holds the name synced; and any
+// file of the save's that a kill would leave behind.
 std::vector<std::string> g_log;
 std::string g_folder;
 std::vector<int> g_folders;  // descriptors open on the folder
 
 int LoggedOpen(const char* path, int flags, mode_t mode) {
     const int fd = fw::detail::RealCalls().open(path, flags, mode);
-    if (fd >= 0 && fs::path(path) == fs::path(g_folder)) g_folders.push_back(fd);
+    // A file without a name is opened on its folder too.
+    if (fd >= 0 && (flags & O_TMPFILE) != O_TMPFILE && fs::path(path) == fs::path(g_folder)) g_folders.push_back(fd);
     return fd;
 }
 int LoggedFsync(int fd) {
     const bool folder = std::find(g_folders.begin(), g_folders.end(), fd) != g_folders.end();
     g_log.push_back(folder ? "sync the folder" : "sync a file");
+    // A kill here leaves nothing of the save behind.
+    for (const auto& entry : fs::directory_iterator(g_folder)) {
+        if (entry.path().filename() != "report.txt") g_log.push_back("another name in the folder");
+    }
     return fw::detail::RealCalls().fsync(fd);
 }
 int LoggedRename(const char* from, const char* to) {

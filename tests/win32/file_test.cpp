@@ -285,6 +285,7 @@ SystemCalls CountedCalls() {
     calls.freeSpace = Counted<&SystemCalls::freeSpace>;
     calls.flush = Counted<&SystemCalls::flush>;
     calls.close = Counted<&SystemCalls::close>;
+    calls.dispose = Counted<&SystemCalls::dispose>;
     calls.rename = Counted<&SystemCalls::rename>;
     calls.carrySecurity = Counted<&SystemCalls::carrySecurity>;
     calls.namedStreams = Counted<&SystemCalls::namedStreams>;
@@ -418,6 +419,7 @@ TEST(Win32File, AtEveryStepTheNameHoldsTheOldOrTheNewReport) {
     calls.freeSpace = Watched<&SystemCalls::freeSpace>;
     calls.flush = Watched<&SystemCalls::flush>;
     calls.close = Watched<&SystemCalls::close>;
+    calls.dispose = Watched<&SystemCalls::dispose>;
     calls.rename = Watched<&SystemCalls::rename>;
     calls.carrySecurity = Watched<&SystemCalls::carrySecurity>;
     calls.namedStreams = Watched<&SystemCalls::namedStreams>;
