@@ -146,7 +146,8 @@ TEST(SaveDialog, SavedAgainAndAgainTheHeapStaysFlat) {
         EXPECT_TRUE(std::filesystem::exists(report));
         // New icons for each dialog and box left about 30 KB behind per round,
         // a new picture for the list's header in the toolkit's cache about
-        // 2.5 KB; what stays (about 2 KB a round) is the offscreen platform's.
+        // 2.5 KB; about 2 KB a round stays all the same in these rounds (a
+        // message box each, on the offscreen platform).
         EXPECT_LT(after, before + 120 * 1024)
             << "grew by " << (after - before) / 1024 << " KB over " << kRounds << " rounds";
     });
