@@ -61,10 +61,10 @@ struct Calls {
     ino_t inode = 0;
     off_t oldSize = 0;
     off_t newSize = 0;
-    off_t writtenUpTo = 0;     // new bytes written over it from the start
-    bool givenUp = false;      // some of its old bytes were overwritten or cut
+    off_t writtenUpTo = 0;       // new bytes written over it from the start
+    bool givenUp = false;        // some of its old bytes were overwritten or cut
     bool cannotReserve = false;  // the file system said so
-    std::string broken;     // the first rule broken
+    std::string broken;          // the first rule broken
 } g;
 
 bool Fails() {
@@ -97,7 +97,8 @@ void BeforeWriting(int fd, off_t offset) {
 void NoPadding(int fd) {
     struct stat status {};
     RealCalls().fstat(fd, &status);
-    if (status.st_size > std::max(g.oldSize, g.writtenUpTo)) Broke("the old file showed bytes that neither content has");
+    if (status.st_size > std::max(g.oldSize, g.writtenUpTo))
+        Broke("the old file showed bytes that neither content has");
 }
 
 void AfterWriting(int fd, off_t offset, ssize_t written) {

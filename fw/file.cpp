@@ -15,9 +15,10 @@
 // Where no such replacement can be made (several names for one file, a
 // folder without room or rights for another file, a disk without room for
 // both, an attribute that the replacement cannot take, a replacement that
-// the system will not put in place), the file is written in place: room for all of it is reserved on
-// the file without showing it longer, and only then are the old bytes
-// overwritten. When the room cannot be had, the old file stays as it was.
+// the system will not put in place), the file is written in place: room for
+// all of it is reserved on the file without showing it longer, and only then
+// are the old bytes overwritten. When the room cannot be had, the old file
+// stays as it was.
 #include "fw/file.h"
 
 #include <memory>

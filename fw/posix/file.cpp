@@ -109,7 +109,9 @@ int WriteAll(Handle file, const char* data, std::size_t count, std::int64_t offs
 int Sync(Handle file) { return Calls().fsync(static_cast<int>(file)) == 0 ? 0 : errno; }
 int Close(Handle file) { return Calls().close(static_cast<int>(file)) == 0 ? 0 : errno; }
 int Remove(const std::string& name) { return Calls().unlink(name.c_str()) == 0 ? 0 : errno; }
-int SetLength(Handle file, std::int64_t size) { return Calls().ftruncate(static_cast<int>(file), size) == 0 ? 0 : errno; }
+int SetLength(Handle file, std::int64_t size) {
+    return Calls().ftruncate(static_cast<int>(file), size) == 0 ? 0 : errno;
+}
 
 int Reserve(const Target& target, std::int64_t size) {
     const auto fd = static_cast<int>(target.handle);

@@ -64,7 +64,8 @@ int OpenTarget(const std::string& name, Target* target) {
 
 int ReopenTarget(Target* target) {
     FileHandle file = nullptr;
-    if (const std::uint32_t error = Calls().create(Wide(target->name).get(), Creation::existing, 0, &file); error != 0) {
+    if (const std::uint32_t error = Calls().create(Wide(target->name).get(), Creation::existing, 0, &file);
+        error != 0) {
         return static_cast<int>(error);
     }
     target->handle = Own(file);
@@ -96,7 +97,9 @@ int Close(Handle file) { return static_cast<int>(Calls().close(Native(file))); }
 int Remove(const std::string& name) { return static_cast<int>(Calls().remove(Wide(name).get())); }
 
 int SetLength(Handle file, std::int64_t size) { return static_cast<int>(Calls().setLength(Native(file), size)); }
-int Reserve(const Target& target, std::int64_t size) { return static_cast<int>(Calls().reserve(Native(target.handle), size)); }
+int Reserve(const Target& target, std::int64_t size) {
+    return static_cast<int>(Calls().reserve(Native(target.handle), size));
+}
 
 int FreeSpace(const Target& target, std::int64_t* bytes) {
     const std::string folder = target.name.substr(0, target.name.find_last_of("\\/") + 1);
@@ -160,17 +163,17 @@ std::string FullPathName(const std::string& name) {
 
 ErrorKind KindOf(int error) {
     switch (error) {
-        case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL:
-        case ERROR_DISK_QUOTA_EXCEEDED:
-            return ErrorKind::noRoom;
-        case ERROR_CALL_NOT_IMPLEMENTED:
-        case ERROR_INVALID_FUNCTION:
-        case ERROR_INVALID_PARAMETER:
-        case ERROR_NOT_SUPPORTED:
-            return ErrorKind::unsupported;
-        default:
-            return ErrorKind::other;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+    case ERROR_DISK_QUOTA_EXCEEDED:
+        return ErrorKind::noRoom;
+    case ERROR_CALL_NOT_IMPLEMENTED:
+    case ERROR_INVALID_FUNCTION:
+    case ERROR_INVALID_PARAMETER:
+    case ERROR_NOT_SUPPORTED:
+        return ErrorKind::unsupported;
+    default:
+        return ErrorKind::other;
     }
 }
 

@@ -1,7 +1,7 @@
 #include "fw/win32/system_calls.h"
 
-#include <aclapi.h>
 #include <windows.h>
+#include <aclapi.h>
 
 #include <cstring>
 #include <cwchar>
@@ -33,8 +33,8 @@ std::uint32_t Facts(FileHandle file, FileFacts* facts) {
     if (!GetFileInformationByHandle(file, &info)) return GetLastError();
     facts->links = info.nNumberOfLinks;
     facts->size = static_cast<std::int64_t>((static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
-    facts->attributes = info.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
-                                                 FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+    facts->attributes = info.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                                 FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
     return 0;
 }
 
@@ -115,9 +115,8 @@ std::uint32_t CarrySecurity(const wchar_t* from, FileHandle to) {
     SECURITY_DESCRIPTOR_CONTROL control = 0;
     SECURITY_DESCRIPTOR_CONTROL newControl = 0;
     DWORD revision = 0;
-    if (error == ERROR_SUCCESS &&
-        (!GetSecurityDescriptorControl(held, &control, &revision) ||
-         !GetSecurityDescriptorControl(made, &newControl, &revision))) {
+    if (error == ERROR_SUCCESS && (!GetSecurityDescriptorControl(held, &control, &revision) ||
+                                   !GetSecurityDescriptorControl(made, &newControl, &revision))) {
         error = GetLastError();
     }
     // A DACL that the new file has already (inherited from the same folder,
@@ -136,7 +135,8 @@ std::uint32_t CarrySecurity(const wchar_t* from, FileHandle to) {
         PACL taken = nullptr;
         PSECURITY_DESCRIPTOR now = nullptr;
         if (error == ERROR_SUCCESS) {
-            error = GetSecurityInfo(to, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &taken, nullptr, &now);
+            error =
+                GetSecurityInfo(to, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &taken, nullptr, &now);
         }
         if (error == ERROR_SUCCESS && !SameAcl(dacl, taken)) error = ERROR_NOT_SUPPORTED;
         LocalFree(now);
@@ -167,8 +167,8 @@ std::uint32_t Remove(const wchar_t* path) { return Result(DeleteFileW(path)); }
 }  // namespace
 
 const SystemCalls& RealCalls() {
-    static const SystemCalls real{Create, Facts,  Write,         SetLength,    Reserve, FreeSpace,
-                                  Flush,  Close,  Dispose,       Rename,        CarrySecurity, NamedStreams, Remove};
+    static const SystemCalls real{Create, Facts,   Write,  SetLength,     Reserve,      FreeSpace, Flush,
+                                  Close,  Dispose, Rename, CarrySecurity, NamedStreams, Remove};
     return real;
 }
 

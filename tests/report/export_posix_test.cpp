@@ -3,8 +3,8 @@
 // the test, the files are real.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -301,8 +301,8 @@ TEST(ReportExportPosix, InPlaceOnAFullDiskLeavesTheOldReport) {
         const char* name;
         bool hardLinked;
         bool diskFull;
-        bool spareFile;         // the disk has a free file, but no free bytes
-        std::size_t oldBytes;   // of the old report
+        bool spareFile;        // the disk has a free file, but no free bytes
+        std::size_t oldBytes;  // of the old report
         bool saved;
     };
     const Case cases[] = {

@@ -13,11 +13,11 @@
 #include "fw/internal.h"
 #include "tests/report/export.h"
 
-using kalvex_test::TemporaryFolder;
 using kalvex_test::FillWorkedExample;
 using kalvex_test::ReadFile;
 using kalvex_test::RunMainWindow;
 using kalvex_test::Save;
+using kalvex_test::TemporaryFolder;
 using kalvex_test::WithCrLf;
 
 namespace fs = std::filesystem;

@@ -16,11 +16,11 @@
 #include "tests/report/export.h"
 #include "tests/win32/native_files.h"
 
-using kalvex_test::TemporaryFolder;
 using kalvex_test::FillWorkedExample;
 using kalvex_test::ReadFile;
 using kalvex_test::RunMainWindow;
 using kalvex_test::Save;
+using kalvex_test::TemporaryFolder;
 using kalvex_test::WithCrLf;
 
 namespace fs = std::filesystem;

@@ -25,7 +25,8 @@ public:
         fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ignored);
         for (auto entry = fs::recursive_directory_iterator(m_path, ignored); entry != fs::end(entry);
              entry.increment(ignored)) {
-            if (!entry->is_symlink(ignored)) fs::permissions(entry->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+            if (!entry->is_symlink(ignored))
+                fs::permissions(entry->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
         }
         fs::remove_all(m_path, ignored);
     }

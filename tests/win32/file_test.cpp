@@ -262,34 +262,38 @@ constexpr bool kSame = false;
 template <auto A>
 constexpr bool kSame<A, A> = true;
 
-template <auto kCall, class... Args>
-std::uint32_t Counted(Args... args) {
-    const bool fails = ++g_calls == g_failAt;
-    if constexpr (kSame<kCall, &SystemCalls::close>) {
-        // A handle is closed even when closing reports an error.
-        const std::uint32_t error = (fw::detail::RealCalls().*kCall)(args...);
-        return fails ? kDiskFull : error;
+struct Counted {
+    template <auto kCall, class... Args>
+    static std::uint32_t Call(Args... args) {
+        const bool fails = ++g_calls == g_failAt;
+        if constexpr (kSame<kCall, &SystemCalls::close>) {
+            // A handle is closed even when closing reports an error.
+            const std::uint32_t error = (fw::detail::RealCalls().*kCall)(args...);
+            return fails ? kDiskFull : error;
+        }
+        if (kSame<kCall, &SystemCalls::remove> && fails) g_removeFailed = true;
+        if (kSame<kCall, &SystemCalls::write> && g_calls < g_failAt) g_wrote = true;
+        return fails ? kDiskFull : (fw::detail::RealCalls().*kCall)(args...);
     }
-    if (kSame<kCall, &SystemCalls::remove> && fails) g_removeFailed = true;
-    if (kSame<kCall, &SystemCalls::write> && g_calls < g_failAt) g_wrote = true;
-    return fails ? kDiskFull : (fw::detail::RealCalls().*kCall)(args...);
-}
+};
 
-SystemCalls CountedCalls() {
+// Every call of the table through `Hook::Call`.
+template <class Hook>
+SystemCalls Through() {
     SystemCalls calls{};
-    calls.create = Counted<&SystemCalls::create>;
-    calls.facts = Counted<&SystemCalls::facts>;
-    calls.write = Counted<&SystemCalls::write>;
-    calls.setLength = Counted<&SystemCalls::setLength>;
-    calls.reserve = Counted<&SystemCalls::reserve>;
-    calls.freeSpace = Counted<&SystemCalls::freeSpace>;
-    calls.flush = Counted<&SystemCalls::flush>;
-    calls.close = Counted<&SystemCalls::close>;
-    calls.dispose = Counted<&SystemCalls::dispose>;
-    calls.rename = Counted<&SystemCalls::rename>;
-    calls.carrySecurity = Counted<&SystemCalls::carrySecurity>;
-    calls.namedStreams = Counted<&SystemCalls::namedStreams>;
-    calls.remove = Counted<&SystemCalls::remove>;
+    calls.create = Hook::template Call<&SystemCalls::create>;
+    calls.facts = Hook::template Call<&SystemCalls::facts>;
+    calls.write = Hook::template Call<&SystemCalls::write>;
+    calls.setLength = Hook::template Call<&SystemCalls::setLength>;
+    calls.reserve = Hook::template Call<&SystemCalls::reserve>;
+    calls.freeSpace = Hook::template Call<&SystemCalls::freeSpace>;
+    calls.flush = Hook::template Call<&SystemCalls::flush>;
+    calls.close = Hook::template Call<&SystemCalls::close>;
+    calls.dispose = Hook::template Call<&SystemCalls::dispose>;
+    calls.rename = Hook::template Call<&SystemCalls::rename>;
+    calls.carrySecurity = Hook::template Call<&SystemCalls::carrySecurity>;
+    calls.namedStreams = Hook::template Call<&SystemCalls::namedStreams>;
+    calls.remove = Hook::template Call<&SystemCalls::remove>;
     return calls;
 }
 
@@ -333,7 +337,7 @@ TEST(Win32File, EachCallFailingInTurnKeepsTheOldFileOrWritesTheNew) {
             g_wrote = false;
             std::optional<int> cause;
             {
-                fw::detail::ScopedSystemCalls counted(CountedCalls());
+                fw::detail::ScopedSystemCalls counted(Through<Counted>());
                 cause = Save(Named(path));
             }
             reachedTheEnd = g_calls < g_failAt;
@@ -391,15 +395,17 @@ namespace {
 std::vector<std::string> g_emptyAt;
 fs::path g_watched;
 
-template <auto kCall, class... Args>
-std::uint32_t Watched(Args... args) {
-    const std::uint32_t result = (fw::detail::RealCalls().*kCall)(args...);
-    // A name that the save alone holds open is not empty either.
-    const std::optional<std::string> content = Read(g_watched);
-    const std::string held = content || !fs::exists(g_watched) ? Holds(content) : "the new report";
-    if (held != "the old report" && held != "the new report") g_emptyAt.push_back(held);
-    return result;
-}
+struct Watched {
+    template <auto kCall, class... Args>
+    static std::uint32_t Call(Args... args) {
+        const std::uint32_t result = (fw::detail::RealCalls().*kCall)(args...);
+        // A name that the save alone holds open is not empty either.
+        const std::optional<std::string> content = Read(g_watched);
+        const std::string held = content || !fs::exists(g_watched) ? Holds(content) : "the new report";
+        if (held != "the old report" && held != "the new report") g_emptyAt.push_back(held);
+        return result;
+    }
+};
 
 }  // namespace
 
@@ -410,20 +416,7 @@ TEST(Win32File, AtEveryStepTheNameHoldsTheOldOrTheNewReport) {
     g_watched = folder / "report.txt";
     Make(g_watched, kOld);
     g_emptyAt.clear();
-    SystemCalls calls{};
-    calls.create = Watched<&SystemCalls::create>;
-    calls.facts = Watched<&SystemCalls::facts>;
-    calls.write = Watched<&SystemCalls::write>;
-    calls.setLength = Watched<&SystemCalls::setLength>;
-    calls.reserve = Watched<&SystemCalls::reserve>;
-    calls.freeSpace = Watched<&SystemCalls::freeSpace>;
-    calls.flush = Watched<&SystemCalls::flush>;
-    calls.close = Watched<&SystemCalls::close>;
-    calls.dispose = Watched<&SystemCalls::dispose>;
-    calls.rename = Watched<&SystemCalls::rename>;
-    calls.carrySecurity = Watched<&SystemCalls::carrySecurity>;
-    calls.namedStreams = Watched<&SystemCalls::namedStreams>;
-    calls.remove = Watched<&SystemCalls::remove>;
+    const SystemCalls calls = Through<Watched>();
     {
         fw::detail::ScopedSystemCalls scoped(calls);
         EXPECT_EQ(Save(Named(g_watched)), std::nullopt);

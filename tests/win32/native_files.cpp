@@ -1,8 +1,8 @@
 #include "tests/win32/native_files.h"
 
+#include <windows.h>
 #include <aclapi.h>
 #include <sddl.h>
-#include <windows.h>
 
 namespace kalvex_test {
 
@@ -51,7 +51,8 @@ std::string DaclOf(const std::filesystem::path& path) {
 
 bool SetDacl(const std::filesystem::path& path, const char* sddl) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor, nullptr)) return false;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor, nullptr))
+        return false;
     BOOL present = FALSE;
     BOOL defaulted = FALSE;
     PACL dacl = nullptr;
