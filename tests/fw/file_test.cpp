@@ -103,6 +103,15 @@ std::string WithCrLf(const std::string& text) {
     return result;
 }
 
+// Writes kNew over `path`, the system's calls being `calls`.
+void SaveNew(const fs::path& path, const SystemCalls& calls) {
+    fw::detail::ScopedSystemCalls scoped(calls);
+    CStdioFile file;
+    ASSERT_TRUE(file.Open(path.string(), CFile::modeCreate | CFile::modeWrite));
+    file.WriteString(kNew.c_str());
+    file.Close();
+}
+
 }  // namespace
 
 TEST(FileNames, NativeSpellingTravelsWithCopiesOnly) {
@@ -270,11 +279,7 @@ TEST(FileInPlace, KeepsAttributesThatTheReplacementCannotTake) {
         calls.flistxattr = c.flistxattr;
         calls.fsetxattr = c.fsetxattr;
         g_listings = 0;
-        fw::detail::ScopedSystemCalls scoped(calls);
-        CStdioFile file;
-        ASSERT_TRUE(file.Open(path.string(), CFile::modeCreate | CFile::modeWrite));
-        file.WriteString(kNew.c_str());
-        file.Close();
+        SaveNew(path, calls);
 
         EXPECT_EQ(Read(path), WithCrLf(kNew));
         EXPECT_EQ(Inode(path), inode);
@@ -353,13 +358,7 @@ TEST(FileInPlace, InterruptedItHoldsOnlyOldAndNewBytes) {
         calls.fallocate = c.fallocate;
         calls.pwrite = WatchedPwrite;
         calls.ftruncate = WatchedFtruncate;
-        {
-            fw::detail::ScopedSystemCalls scoped(calls);
-            CStdioFile file;
-            ASSERT_TRUE(file.Open(path.string(), CFile::modeCreate | CFile::modeWrite));
-            file.WriteString(kNew.c_str());
-            file.Close();
-        }
+        SaveNew(path, calls);
         EXPECT_EQ(Read(path), WithCrLf(kNew));
         EXPECT_EQ(g_watch.broken, std::vector<std::string>{});
     }
@@ -418,13 +417,7 @@ TEST(FileDurability, TheFolderIsSyncedOnceTheNameIsGiven) {
         calls.open = LoggedOpen;
         calls.fsync = LoggedFsync;
         calls.rename = LoggedRename;
-        {
-            fw::detail::ScopedSystemCalls scoped(calls);
-            CStdioFile file;
-            ASSERT_TRUE(file.Open(path.string(), CFile::modeCreate | CFile::modeWrite));
-            file.WriteString(kNew.c_str());
-            file.Close();
-        }
+        SaveNew(path, calls);
         EXPECT_EQ(Read(path), WithCrLf(kNew));
         EXPECT_EQ(g_log, c.log);
     }
