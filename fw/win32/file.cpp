@@ -1,7 +1,5 @@
 // The file operations over the system's calls. Names are kept as the bytes
 // of their UTF-16 (fw/win32/text.h).
-#include <winerror.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -13,8 +11,8 @@
 namespace fw::detail::files {
 namespace {
 
-FileHandle Native(Handle file) { return reinterpret_cast<FileHandle>(file); }
-Handle Own(FileHandle file) { return reinterpret_cast<Handle>(file); }
+HANDLE Native(Handle file) { return reinterpret_cast<HANDLE>(file); }
+Handle Own(HANDLE file) { return reinterpret_cast<Handle>(file); }
 
 // A name as the system takes it, and its file name for the calls.
 struct Wide {
@@ -23,12 +21,12 @@ struct Wide {
     std::u16string text;
 };
 
-bool Exists(std::uint32_t error) { return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS; }
+bool Exists(DWORD error) { return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS; }
 
 // What the target's open file is.
 int Learn(Target* target) {
     FileFacts facts;
-    if (const std::uint32_t error = Calls().facts(Native(target->handle), &facts); error != 0) {
+    if (const DWORD error = Calls().facts(Native(target->handle), &facts); error != 0) {
         return static_cast<int>(error);
     }
     target->regular = facts.disk;
@@ -42,8 +40,8 @@ int Learn(Target* target) {
 int OpenTarget(const std::string& name, Target* target) {
     target->name = FullPathName(name);
     const Wide wide(target->name);
-    FileHandle file = nullptr;
-    std::uint32_t error = Calls().create(wide.get(), Creation::existing, 0, &file);
+    HANDLE file = nullptr;
+    DWORD error = Calls().create(wide.get(), Creation::existing, 0, &file);
     if (error == ERROR_FILE_NOT_FOUND) {
         error = Calls().create(wide.get(), Creation::created, 0, &file);
         target->created = error == 0;
@@ -63,9 +61,8 @@ int OpenTarget(const std::string& name, Target* target) {
 }
 
 int ReopenTarget(Target* target) {
-    FileHandle file = nullptr;
-    if (const std::uint32_t error = Calls().create(Wide(target->name).get(), Creation::existing, 0, &file);
-        error != 0) {
+    HANDLE file = nullptr;
+    if (const DWORD error = Calls().create(Wide(target->name).get(), Creation::existing, 0, &file); error != 0) {
         return static_cast<int>(error);
     }
     target->handle = Own(file);
@@ -79,9 +76,9 @@ int ReopenTarget(Target* target) {
 
 int WriteAll(Handle file, const char* data, std::size_t count, std::int64_t offset) {
     while (count > 0) {
-        const auto chunk = static_cast<std::uint32_t>(std::min<std::size_t>(count, 1u << 30));
-        std::uint32_t written = 0;
-        if (const std::uint32_t error = Calls().write(Native(file), data, chunk, offset, &written); error != 0) {
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(count, 1u << 30));
+        DWORD written = 0;
+        if (const DWORD error = Calls().write(Native(file), data, chunk, offset, &written); error != 0) {
             return static_cast<int>(error);
         }
         if (written == 0) return ERROR_WRITE_FAULT;
@@ -104,7 +101,7 @@ int Reserve(const Target& target, std::int64_t size) {
 int FreeSpace(const Target& target, std::int64_t* bytes) {
     const std::string folder = target.name.substr(0, target.name.find_last_of("\\/") + 1);
     std::uint64_t free = 0;
-    const std::uint32_t error = Calls().freeSpace(Wide(folder).get(), &free);
+    const DWORD error = Calls().freeSpace(Wide(folder).get(), &free);
     *bytes = static_cast<std::int64_t>(std::min<std::uint64_t>(free, INT64_MAX));
     return static_cast<int>(error);
 }
@@ -113,13 +110,13 @@ int FreeSpace(const Target& target, std::int64_t* bytes) {
 // indexed, ...) from the start.
 int CreateReplacement(const Target& target, Replacement* replacement) {
     FileFacts facts;
-    if (const std::uint32_t error = Calls().facts(Native(target.handle), &facts); error != 0) {
+    if (const DWORD error = Calls().facts(Native(target.handle), &facts); error != 0) {
         return static_cast<int>(error);
     }
-    std::uint32_t error = 0;
+    DWORD error = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = NameBeside(target.name, "\\/", "~kalvex-new-", ".tmp");
-        FileHandle file = nullptr;
+        HANDLE file = nullptr;
         error = Calls().create(Wide(name).get(), Creation::replacement, facts.attributes, &file);
         if (error == 0) {
             // It goes with its handle until it is complete, so that a save
@@ -140,14 +137,14 @@ int CreateReplacement(const Target& target, Replacement* replacement) {
 int CarryAttributes(const Target& target, const Replacement& replacement) {
     const Wide name(target.name);
     bool streams = false;
-    std::uint32_t error = Calls().namedStreams(name.get(), &streams);
+    DWORD error = Calls().namedStreams(name.get(), &streams);
     if (error == 0 && streams) error = ERROR_NOT_SUPPORTED;
     if (error == 0) error = Calls().carrySecurity(name.get(), Native(replacement.handle));
     return static_cast<int>(error);
 }
 
 int Replace(const Target& target, Replacement* replacement) {
-    std::uint32_t error = Calls().dispose(Native(replacement->handle), false);
+    DWORD error = Calls().dispose(Native(replacement->handle), false);
     if (error == 0) error = Calls().rename(Native(replacement->handle), Wide(target.name).get());
     if (error == 0) replacement->name.clear();
     return static_cast<int>(error);
@@ -165,7 +162,7 @@ ErrorKind KindOf(int error) {
     switch (error) {
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-    case ERROR_DISK_QUOTA_EXCEEDED:
+    case kErrorDiskQuotaExceeded:
         return ErrorKind::noRoom;
     case ERROR_CALL_NOT_IMPLEMENTED:
     case ERROR_INVALID_FUNCTION:

@@ -46,7 +46,7 @@ constexpr OsError kOsErrors[] = {
     // No room.
     {ERROR_HANDLE_DISK_FULL, CFileException::diskFull},
     {ERROR_DISK_FULL, CFileException::diskFull},
-    {ERROR_DISK_QUOTA_EXCEEDED, CFileException::diskFull},
+    {fw::detail::kErrorDiskQuotaExceeded, CFileException::diskFull},
     {ERROR_TOO_MANY_OPEN_FILES, CFileException::tooManyOpenFiles},
     {ERROR_SHARING_BUFFER_EXCEEDED, CFileException::tooManyOpenFiles},
     // The device failed, is not ready, or the transfer to it broke off.

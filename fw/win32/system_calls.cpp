@@ -1,7 +1,6 @@
 #include "fw/win32/system_calls.h"
 
-#include <windows.h>
-#include <aclapi.h>
+#include <aclapi.h>  // after the Windows headers
 
 #include <cstring>
 #include <cwchar>
@@ -10,9 +9,9 @@
 namespace fw::detail {
 namespace {
 
-std::uint32_t Result(BOOL ok) { return ok ? 0 : GetLastError(); }
+DWORD Result(BOOL ok) { return ok ? 0 : GetLastError(); }
 
-std::uint32_t Create(const wchar_t* path, Creation how, std::uint32_t attributes, FileHandle* file) {
+DWORD Create(const wchar_t* path, Creation how, DWORD attributes, HANDLE* file) {
     const bool ours = how == Creation::replacement;
     *file = CreateFileW(path, ours ? GENERIC_WRITE | DELETE | READ_CONTROL | WRITE_DAC : GENERIC_WRITE,
                         ours ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
@@ -23,7 +22,7 @@ std::uint32_t Create(const wchar_t* path, Creation how, std::uint32_t attributes
     return GetLastError();
 }
 
-std::uint32_t Facts(FileHandle file, FileFacts* facts) {
+DWORD Facts(HANDLE file, FileFacts* facts) {
     SetLastError(0);
     const DWORD type = GetFileType(file);
     if (type == FILE_TYPE_UNKNOWN && GetLastError() != 0) return GetLastError();
@@ -38,8 +37,7 @@ std::uint32_t Facts(FileHandle file, FileFacts* facts) {
     return 0;
 }
 
-std::uint32_t Write(FileHandle file, const void* data, std::uint32_t count, std::int64_t offset,
-                    std::uint32_t* written) {
+DWORD Write(HANDLE file, const void* data, DWORD count, std::int64_t offset, DWORD* written) {
     OVERLAPPED at{};
     at.Offset = static_cast<DWORD>(offset);
     at.OffsetHigh = static_cast<DWORD>(offset >> 32);
@@ -49,14 +47,14 @@ std::uint32_t Write(FileHandle file, const void* data, std::uint32_t count, std:
     return Result(ok);
 }
 
-std::uint32_t SetLength(FileHandle file, std::int64_t size) {
+DWORD SetLength(HANDLE file, std::int64_t size) {
     FILE_END_OF_FILE_INFO end{};
     end.EndOfFile.QuadPart = size;
     return Result(SetFileInformationByHandle(file, FileEndOfFileInfo, &end, sizeof end));
 }
 
 // Less room than the file has would cut it.
-std::uint32_t Reserve(FileHandle file, std::int64_t size) {
+DWORD Reserve(HANDLE file, std::int64_t size) {
     FILE_STANDARD_INFO standard{};
     if (!GetFileInformationByHandleEx(file, FileStandardInfo, &standard, sizeof standard)) return GetLastError();
     if (standard.AllocationSize.QuadPart >= size) return 0;
@@ -65,22 +63,22 @@ std::uint32_t Reserve(FileHandle file, std::int64_t size) {
     return Result(SetFileInformationByHandle(file, FileAllocationInfo, &allocation, sizeof allocation));
 }
 
-std::uint32_t FreeSpace(const wchar_t* folder, std::uint64_t* bytes) {
+DWORD FreeSpace(const wchar_t* folder, std::uint64_t* bytes) {
     ULARGE_INTEGER available{};
     const BOOL ok = GetDiskFreeSpaceExW(folder, &available, nullptr, nullptr);
     *bytes = available.QuadPart;
     return Result(ok);
 }
-std::uint32_t Flush(FileHandle file) { return Result(FlushFileBuffers(file)); }
-std::uint32_t Close(FileHandle file) { return Result(CloseHandle(file)); }
+DWORD Flush(HANDLE file) { return Result(FlushFileBuffers(file)); }
+DWORD Close(HANDLE file) { return Result(CloseHandle(file)); }
 
-std::uint32_t Dispose(FileHandle file, bool remove) {
+DWORD Dispose(HANDLE file, bool remove) {
     FILE_DISPOSITION_INFO disposition{};
     disposition.DeleteFile = remove ? TRUE : FALSE;
     return Result(SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition));
 }
 
-std::uint32_t Rename(FileHandle file, const wchar_t* to) {
+DWORD Rename(HANDLE file, const wchar_t* to) {
     const std::size_t length = std::wcslen(to);
     std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + length * sizeof(wchar_t));
     auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
@@ -98,7 +96,7 @@ bool SameAcl(const ACL* a, const ACL* b) {
     return a->AclSize == b->AclSize && std::memcmp(a, b, a->AclSize) == 0;
 }
 
-std::uint32_t CarrySecurity(const wchar_t* from, FileHandle to) {
+DWORD CarrySecurity(const wchar_t* from, HANDLE to) {
     constexpr SECURITY_INFORMATION kOwnerAndDacl = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
     PSID owner = nullptr;
     PACL dacl = nullptr;
@@ -146,7 +144,7 @@ std::uint32_t CarrySecurity(const wchar_t* from, FileHandle to) {
     return error;
 }
 
-std::uint32_t NamedStreams(const wchar_t* path, bool* any) {
+DWORD NamedStreams(const wchar_t* path, bool* any) {
     *any = false;
     WIN32_FIND_STREAM_DATA stream{};
     HANDLE found = FindFirstStreamW(path, FindStreamInfoStandard, &stream, 0);
@@ -162,7 +160,7 @@ std::uint32_t NamedStreams(const wchar_t* path, bool* any) {
     return 0;
 }
 
-std::uint32_t Remove(const wchar_t* path) { return Result(DeleteFileW(path)); }
+DWORD Remove(const wchar_t* path) { return Result(DeleteFileW(path)); }
 
 }  // namespace
 

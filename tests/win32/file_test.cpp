@@ -2,7 +2,6 @@
 // replacement of an existing file, writing in place, and every call failing
 // in turn through the framework's table of them.
 #include <gtest/gtest.h>
-#include <winerror.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -138,14 +137,14 @@ TEST(Win32File, TheTargetsOwnErrorsDecideAndNothingIsWritten) {
     };
     const auto readOnly = [](const Folder& f) {
         Make(f / "report.txt", kOld);
-        kalvex_test::SetAttributes(f / "report.txt", kalvex_test::kReadOnly);
+        SetFileAttributesW((f / "report.txt").c_str(), FILE_ATTRIBUTE_READONLY);
         return f / "report.txt";
     };
     // Under Wine, root writes a read-only file all the same.
     const bool readOnlyHonoured = [] {
         Folder folder;
         Make(folder / "probe.txt", "");
-        kalvex_test::SetAttributes(folder / "probe.txt", kalvex_test::kReadOnly);
+        SetFileAttributesW((folder / "probe.txt").c_str(), FILE_ATTRIBUTE_READONLY);
         return !kalvex_test::HeldOpen(folder / "probe.txt").IsOpen();
     }();
     const Case cases[] = {
@@ -235,13 +234,13 @@ TEST(Win32File, ReplacingKeepsTheAttributesAndTheDacl) {
     Folder folder;
     const fs::path path = folder / "report.txt";
     Make(path, kOld);
-    ASSERT_TRUE(kalvex_test::SetAttributes(path, kalvex_test::kHidden | kalvex_test::kArchive));
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
     // Everyone may write it, which a new file in that folder would not allow.
     ASSERT_TRUE(kalvex_test::SetDacl(path, "D:P(A;;FA;;;WD)"));
     const std::string dacl = kalvex_test::DaclOf(path);
     EXPECT_EQ(Save(Named(path)), std::nullopt);
     EXPECT_EQ(Holds(Read(path)), "the new report");
-    EXPECT_EQ(kalvex_test::AttributesOf(path) & kalvex_test::kHidden, kalvex_test::kHidden);
+    EXPECT_EQ(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_HIDDEN);
     EXPECT_EQ(kalvex_test::DaclOf(path), dacl);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
 }
@@ -255,7 +254,7 @@ int g_calls = 0;
 int g_failAt = 0;
 bool g_wrote = false;         // bytes went out before the failure
 bool g_removeFailed = false;  // what failed was removing a file
-constexpr std::uint32_t kDiskFull = ERROR_DISK_FULL;
+constexpr DWORD kDiskFull = ERROR_DISK_FULL;
 
 template <auto A, auto B>
 constexpr bool kSame = false;
@@ -264,11 +263,11 @@ constexpr bool kSame<A, A> = true;
 
 struct Counted {
     template <auto kCall, class... Args>
-    static std::uint32_t Call(Args... args) {
+    static DWORD Call(Args... args) {
         const bool fails = ++g_calls == g_failAt;
         if constexpr (kSame<kCall, &SystemCalls::close>) {
             // A handle is closed even when closing reports an error.
-            const std::uint32_t error = (fw::detail::RealCalls().*kCall)(args...);
+            const DWORD error = (fw::detail::RealCalls().*kCall)(args...);
             return fails ? kDiskFull : error;
         }
         if (kSame<kCall, &SystemCalls::remove> && fails) g_removeFailed = true;
@@ -366,7 +365,7 @@ namespace {
 
 // The system refusing to rename over the old file (another program has it
 // open, say): both files as they were.
-std::uint32_t Refuses(fw::detail::FileHandle, const wchar_t*) { return ERROR_ACCESS_DENIED; }
+DWORD Refuses(HANDLE, const wchar_t*) { return ERROR_ACCESS_DENIED; }
 
 }  // namespace
 
@@ -397,8 +396,8 @@ fs::path g_watched;
 
 struct Watched {
     template <auto kCall, class... Args>
-    static std::uint32_t Call(Args... args) {
-        const std::uint32_t result = (fw::detail::RealCalls().*kCall)(args...);
+    static DWORD Call(Args... args) {
+        const DWORD result = (fw::detail::RealCalls().*kCall)(args...);
         // A name that the save alone holds open is not empty either.
         const std::optional<std::string> content = Read(g_watched);
         const std::string held = content || !fs::exists(g_watched) ? Holds(content) : "the new report";
@@ -430,11 +429,11 @@ namespace {
 // The calls that make a save durable, in their order.
 std::vector<std::string> g_log;
 
-std::uint32_t LoggedFlush(fw::detail::FileHandle file) {
+DWORD LoggedFlush(HANDLE file) {
     g_log.push_back("flush");
     return fw::detail::RealCalls().flush(file);
 }
-std::uint32_t LoggedRename(fw::detail::FileHandle file, const wchar_t* to) {
+DWORD LoggedRename(HANDLE file, const wchar_t* to) {
     g_log.push_back("rename");
     return fw::detail::RealCalls().rename(file, to);
 }

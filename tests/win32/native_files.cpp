@@ -1,19 +1,16 @@
 #include "tests/win32/native_files.h"
 
-#include <windows.h>
-#include <aclapi.h>
+#include <aclapi.h>  // after the Windows headers
 #include <sddl.h>
 
 namespace kalvex_test {
 
-HeldOpen::HeldOpen(const std::filesystem::path& path) {
-    HANDLE handle =
-        CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle != INVALID_HANDLE_VALUE) m_handle = handle;
-}
+HeldOpen::HeldOpen(const std::filesystem::path& path)
+    : m_handle(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                           nullptr)) {}
 
 HeldOpen::~HeldOpen() {
-    if (m_handle != nullptr) CloseHandle(m_handle);
+    if (IsOpen()) CloseHandle(m_handle);
 }
 
 std::uint64_t FileIdOf(const std::filesystem::path& path) {
@@ -24,12 +21,6 @@ std::uint64_t FileIdOf(const std::filesystem::path& path) {
     const BOOL known = GetFileInformationByHandle(file, &info);
     CloseHandle(file);
     return known ? (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow : 0;
-}
-
-std::uint32_t AttributesOf(const std::filesystem::path& path) { return GetFileAttributesW(path.c_str()); }
-
-bool SetAttributes(const std::filesystem::path& path, std::uint32_t attributes) {
-    return SetFileAttributesW(path.c_str(), attributes) != 0;
 }
 
 std::string DaclOf(const std::filesystem::path& path) {
