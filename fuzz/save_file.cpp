@@ -13,8 +13,10 @@
 // and its second name; a save that failed left the old file as it was, or no
 // file where there was none; the '?' form is untouched; nothing else is left
 // in the folder. While the old file is written in place, none of its bytes
-// may be overwritten before room for the whole new content is there, and it
-// may be cut only to the new length once all of it was written: a failure
+// may be overwritten before room for the whole new content is reserved (or,
+// where the file system cannot reserve, found free), it never shows more
+// than the old content and the new content written so far (no padding), and
+// it may be cut only to the new length once all of it was written: a failure
 // after that point (a failing device) is the one that may leave it changed.
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -59,9 +61,10 @@ struct Calls {
     ino_t inode = 0;
     off_t oldSize = 0;
     off_t newSize = 0;
-    off_t writtenUpTo = 0;  // new bytes written over it from the start
-    bool givenUp = false;   // some of its old bytes were overwritten or cut
-    std::string broken;     // the first rule broken
+    off_t writtenUpTo = 0;       // new bytes written over it from the start
+    bool givenUp = false;        // some of its old bytes were overwritten or cut
+    bool cannotReserve = false;  // the file system said so
+    std::string broken;          // the first rule broken
 } g;
 
 bool Fails() {
@@ -84,15 +87,26 @@ void BeforeWriting(int fd, off_t offset) {
     if (offset >= g.oldSize) return;  // past its old end: no old byte changes
     struct stat status {};
     RealCalls().fstat(fd, &status);
-    if (status.st_size < g.newSize || status.st_blocks * 512 < g.newSize) {
+    if (status.st_blocks * 512 < g.newSize && !g.cannotReserve) {
         Broke("an old byte was overwritten before room for the new content was reserved");
     }
 }
 
-void AfterWriting(off_t offset, ssize_t written) {
-    if (written <= 0) return;
-    if (offset <= g.writtenUpTo) g.writtenUpTo = std::max<off_t>(g.writtenUpTo, offset + written);
-    if (offset < g.oldSize) g.givenUp = true;
+// After a call on the old file: it shows no byte beyond both the old content
+// and the new content written so far.
+void NoPadding(int fd) {
+    struct stat status {};
+    RealCalls().fstat(fd, &status);
+    if (status.st_size > std::max(g.oldSize, g.writtenUpTo))
+        Broke("the old file showed bytes that neither content has");
+}
+
+void AfterWriting(int fd, off_t offset, ssize_t written) {
+    if (written > 0) {
+        if (offset <= g.writtenUpTo) g.writtenUpTo = std::max<off_t>(g.writtenUpTo, offset + written);
+        if (offset < g.oldSize) g.givenUp = true;
+    }
+    NoPadding(fd);
 }
 
 ssize_t Write(int fd, const void* data, std::size_t count) {
@@ -101,7 +115,7 @@ ssize_t Write(int fd, const void* data, std::size_t count) {
     const off_t offset = lseek(fd, 0, SEEK_CUR);
     BeforeWriting(fd, offset);
     const ssize_t written = RealCalls().write(fd, data, count);
-    AfterWriting(offset, written);
+    AfterWriting(fd, offset, written);
     return written;
 }
 
@@ -110,7 +124,7 @@ ssize_t PWrite(int fd, const void* data, std::size_t count, off_t offset) {
     if (!IsOldFile(fd)) return RealCalls().pwrite(fd, data, count, offset);
     BeforeWriting(fd, offset);
     const ssize_t written = RealCalls().pwrite(fd, data, count, offset);
-    AfterWriting(offset, written);
+    AfterWriting(fd, offset, written);
     return written;
 }
 
@@ -122,6 +136,7 @@ int Truncate(int fd, off_t length) {
     }
     const int result = RealCalls().ftruncate(fd, length);
     if (cuts && result == 0) g.givenUp = true;
+    if (IsOldFile(fd)) NoPadding(fd);
     return result;
 }
 
@@ -142,14 +157,22 @@ const fw::detail::SystemCalls kInjecting = {
     [](int fd) { return Fails() ? -1 : RealCalls().fsync(fd); },
     Truncate,
     [](int fd, int mode, off_t offset, off_t length) {
-        return Fails() ? -1 : RealCalls().fallocate(fd, mode, offset, length);
+        const int result = Fails() ? -1 : RealCalls().fallocate(fd, mode, offset, length);
+        if (result != 0 && IsOldFile(fd) && (errno == EOPNOTSUPP || errno == ENOSYS)) g.cannotReserve = true;
+        if (IsOldFile(fd)) NoPadding(fd);
+        return result;
     },
     [](int fd, struct stat* status) { return Fails() ? -1 : RealCalls().fstat(fd, status); },
+    [](int fd, struct statvfs* status) { return Fails() ? -1 : RealCalls().fstatvfs(fd, status); },
     [](int fd, int operation) { return Fails() ? -1 : RealCalls().flock(fd, operation); },
     [](int fd, int command, int argument) { return Fails() ? -1 : RealCalls().fcntl(fd, command, argument); },
+    [](int fd, int command, struct flock* lock) { return Fails() ? -1 : RealCalls().fcntlLock(fd, command, lock); },
     [](char* pattern, int flags) { return Fails() ? -1 : RealCalls().mkostemp(pattern, flags); },
     [](int fd, mode_t mode) { return Fails() ? -1 : RealCalls().fchmod(fd, mode); },
     [](int fd, uid_t owner, gid_t group) { return Fails() ? -1 : RealCalls().fchown(fd, owner, group); },
+    [](int fromFolder, const char* from, int toFolder, const char* to, int flags) {
+        return Fails() ? -1 : RealCalls().linkat(fromFolder, from, toFolder, to, flags);
+    },
     [](const char* from, const char* to) { return Fails() ? -1 : RealCalls().rename(from, to); },
     RealCalls().unlink,
     [](int fd, char* names, std::size_t size) -> ssize_t {

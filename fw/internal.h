@@ -14,8 +14,8 @@
 //   LiveCursorCount, LiveDeviceContextCount, LiveWindowCount (fw/diagnostics.h)
 //   fw::detail::RealDesktop(): message boxes, the file and print dialogs, the
 //              opener and the clipboard of the desktop (fw/desktop.h)
-//   CFile's opening, writing and closing, and the causes of the system's
-//              error codes (CFileException::OsErrorToException)
+//   the operations on files of fw/file_system.h, and the causes of the
+//              system's error codes (CFileException::OsErrorToException)
 //   AfxWinMain (the entry point, main, is fw/entry.cpp)
 // and, for tests, the toolkit-bound part of the test support: the functions
 // of fw/testing/{toolkit,modal,input,pictures,real_desktop}.h that fw/testing/

@@ -1,7 +1,7 @@
-#include <cerrno>
 #include <cstring>
 
 #include "fw/file.h"
+#include "fw/file_system.h"
 
 namespace {
 constexpr std::size_t kBufferSize = 4096;
@@ -16,7 +16,9 @@ BOOL CStdioFile::Open(const CString& strFileName, UINT nOpenFlags, CFileExceptio
 void CStdioFile::WriteString(const char* lpsz) { Write(lpsz, static_cast<UINT>(std::strlen(lpsz))); }
 
 void CStdioFile::Write(const void* lpBuf, UINT nCount) {
-    if (!IsOpen()) AfxThrowFileException(CFileException::invalidFile, EBADF, m_strFileName);
+    if (!IsOpen()) {
+        AfxThrowFileException(CFileException::invalidFile, fw::detail::files::InvalidHandleError(), m_strFileName);
+    }
     const auto* bytes = static_cast<const char*>(lpBuf);
     for (UINT i = 0; i < nCount; ++i) {
         if (m_bTextMode && bytes[i] == '\n') m_buffer += '\r';

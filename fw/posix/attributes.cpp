@@ -63,7 +63,7 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 
 }  // namespace
 
-bool CarryAttributes(int from, int to) {
+bool CarryExtendedAttributes(int from, int to) {
     std::vector<std::string> wanted;
     std::vector<std::string> present;
     const int fromError = List(from, &wanted);

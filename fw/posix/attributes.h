@@ -8,6 +8,6 @@ namespace fw::detail {
 // folder (a default ACL) and `from` lacks are removed, the others copied
 // byte for byte. Answers false when any of them cannot be carried; `to` is
 // then to be given up.
-bool CarryAttributes(int from, int to);
+bool CarryExtendedAttributes(int from, int to);
 
 }  // namespace fw::detail

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/statvfs.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -20,11 +21,14 @@ constexpr SystemCalls kReal = {
     ::ftruncate,
     ::fallocate,
     [](int fd, struct stat* status) { return ::fstat(fd, status); },
+    ::fstatvfs,
     ::flock,
     [](int fd, int command, int argument) { return ::fcntl(fd, command, argument); },
+    [](int fd, int command, struct flock* lock) { return ::fcntl(fd, command, lock); },
     ::mkostemp,
     ::fchmod,
     ::fchown,
+    ::linkat,
     ::rename,
     ::unlink,
     ::flistxattr,
@@ -33,11 +37,8 @@ constexpr SystemCalls kReal = {
     ::fremovexattr,
 };
 
-SystemCalls g_calls = kReal;
-
 }  // namespace
 
-SystemCalls& Calls() { return g_calls; }
 const SystemCalls& RealCalls() { return kReal; }
 
 }  // namespace fw::detail

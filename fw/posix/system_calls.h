@@ -1,9 +1,10 @@
-// The operating system's calls that the file code makes, as a table of
-// function pointers: the real calls unless a test or a fuzz target replaced
-// some of them to make them fail. Not for the program's use.
+// The operating system's calls that the file code makes (see
+// fw/system_calls.h). Not for the program's use.
 #pragma once
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/types.h>
 
 #include <cstddef>
@@ -19,11 +20,15 @@ struct SystemCalls {
     int (*ftruncate)(int fd, off_t length);
     int (*fallocate)(int fd, int mode, off_t offset, off_t length);
     int (*fstat)(int fd, struct stat* status);
+    int (*fstatvfs)(int fd, struct statvfs* status);
     int (*flock)(int fd, int operation);
     int (*fcntl)(int fd, int command, int argument);
+    // fcntl with a record lock (F_OFD_SETLK).
+    int (*fcntlLock)(int fd, int command, struct flock* lock);
     int (*mkostemp)(char* pattern, int flags);
     int (*fchmod)(int fd, mode_t mode);
     int (*fchown)(int fd, uid_t owner, gid_t group);
+    int (*linkat)(int fromFolder, const char* from, int toFolder, const char* to, int flags);
     int (*rename)(const char* from, const char* to);
     int (*unlink)(const char* path);
     ssize_t (*flistxattr)(int fd, char* names, std::size_t size);
@@ -32,22 +37,6 @@ struct SystemCalls {
     int (*fremovexattr)(int fd, const char* name);
 };
 
-// The calls in use.
-SystemCalls& Calls();
-// The real calls.
-const SystemCalls& RealCalls();
-
-// Replaces calls for the life of this object; the ones in use before come
-// back at its end.
-class ScopedSystemCalls {
-public:
-    explicit ScopedSystemCalls(const SystemCalls& calls) : m_previous(Calls()) { Calls() = calls; }
-    ~ScopedSystemCalls() { Calls() = m_previous; }
-    ScopedSystemCalls(const ScopedSystemCalls&) = delete;
-    ScopedSystemCalls& operator=(const ScopedSystemCalls&) = delete;
-
-private:
-    SystemCalls m_previous;
-};
-
 }  // namespace fw::detail
+
+#include "fw/system_calls.h"

@@ -1,11 +1,12 @@
 // The system's functions that the program does not need at start, and those
 // that the framework answers itself.
 //
-// The common dialogs (comdlg32), the shell (shell32) and the printers
-// (winspool.drv) are not in the program's import table, so that starting it
-// loads none of these DLLs nor what they bring with them (the print support
-// pulls in the printing system), and no copy of them planted beside the
-// program is ever loaded. Each one's import slot, through which calls
+// The common dialogs (comdlg32), the shell (shell32), the printers
+// (winspool.drv) and the security functions that saving over a file uses for
+// its DACL (advapi32) are not in the program's import table, so that starting
+// it loads none of these DLLs nor what they bring with them (the print
+// support pulls in the printing system), and no copy of them planted beside
+// the program is ever loaded. Each one's import slot, through which calls
 // declared by the Windows headers go, first holds a stand-in that loads the
 // DLL from the system folder, puts the real function in the slot and calls
 // it: the first call pays for the loading, later ones go straight to the
@@ -18,6 +19,8 @@
 // the framework's functions.
 #include "fw/desktop.h"
 #include "fw/win32/backend.h"
+
+#include <aclapi.h>  // after the Windows headers
 
 namespace fw::win32 {
 
@@ -59,8 +62,15 @@ struct OnFirstCall<Result(WINAPI*)(Arguments...)> {
     }
 };
 
+constexpr wchar_t kAdvapi32[] = L"advapi32.dll";
 constexpr wchar_t kComdlg32[] = L"comdlg32.dll";
 constexpr wchar_t kShell32[] = L"shell32.dll";
+
+constexpr char kEqualSid[] = "EqualSid";
+constexpr char kGetNamedSecurityInfoW[] = "GetNamedSecurityInfoW";
+constexpr char kGetSecurityDescriptorControl[] = "GetSecurityDescriptorControl";
+constexpr char kGetSecurityInfo[] = "GetSecurityInfo";
+constexpr char kSetSecurityInfo[] = "SetSecurityInfo";
 
 constexpr char kGetOpenFileNameW[] = "GetOpenFileNameW";
 constexpr char kGetSaveFileNameW[] = "GetSaveFileNameW";
@@ -83,6 +93,11 @@ BOOL WINAPI CloseDesktopClipboard() { return fw::CurrentDesktop().CloseClipboard
 #define KALVEX_LOADED_ON_FIRST_CALL(dll, name) \
     KALVEX_IMPORT_SLOT(name, (&OnFirstCall<decltype(&name)>::Load<&__imp_##name, dll, k##name>))
 
+KALVEX_LOADED_ON_FIRST_CALL(kAdvapi32, EqualSid);
+KALVEX_LOADED_ON_FIRST_CALL(kAdvapi32, GetNamedSecurityInfoW);
+KALVEX_LOADED_ON_FIRST_CALL(kAdvapi32, GetSecurityDescriptorControl);
+KALVEX_LOADED_ON_FIRST_CALL(kAdvapi32, GetSecurityInfo);
+KALVEX_LOADED_ON_FIRST_CALL(kAdvapi32, SetSecurityInfo);
 KALVEX_LOADED_ON_FIRST_CALL(kComdlg32, GetOpenFileNameW);
 KALVEX_LOADED_ON_FIRST_CALL(kComdlg32, GetSaveFileNameW);
 KALVEX_LOADED_ON_FIRST_CALL(kComdlg32, PrintDlgW);

@@ -1,22 +1,28 @@
 #include "fw/win32/system_calls.h"
 
-#include <windows.h>
+#include <aclapi.h>  // after the Windows headers
+
+#include <cstring>
+#include <cwchar>
+#include <vector>
 
 namespace fw::detail {
 namespace {
 
-std::uint32_t Result(BOOL ok) { return ok ? 0 : GetLastError(); }
+DWORD Result(BOOL ok) { return ok ? 0 : GetLastError(); }
 
-std::uint32_t Create(const wchar_t* path, bool createNew, std::uint32_t attributes, FileHandle* file) {
-    *file = CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                        createNew ? CREATE_NEW : OPEN_EXISTING, attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL,
-                        nullptr);
+DWORD Create(const wchar_t* path, Creation how, DWORD attributes, HANDLE* file) {
+    const bool ours = how == Creation::replacement;
+    *file = CreateFileW(path, ours ? GENERIC_WRITE | DELETE | READ_CONTROL | WRITE_DAC : GENERIC_WRITE,
+                        ours ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                        how == Creation::existing ? OPEN_EXISTING : CREATE_NEW,
+                        attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr);
     if (*file != INVALID_HANDLE_VALUE) return 0;
     *file = nullptr;
     return GetLastError();
 }
 
-std::uint32_t Facts(FileHandle file, FileFacts* facts) {
+DWORD Facts(HANDLE file, FileFacts* facts) {
     SetLastError(0);
     const DWORD type = GetFileType(file);
     if (type == FILE_TYPE_UNKNOWN && GetLastError() != 0) return GetLastError();
@@ -26,49 +32,143 @@ std::uint32_t Facts(FileHandle file, FileFacts* facts) {
     if (!GetFileInformationByHandle(file, &info)) return GetLastError();
     facts->links = info.nNumberOfLinks;
     facts->size = static_cast<std::int64_t>((static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
-    facts->attributes = info.dwFileAttributes;
+    facts->attributes = info.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                                 FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
     return 0;
 }
 
-std::uint32_t Write(FileHandle file, const void* data, std::uint32_t count, std::uint32_t* written) {
+DWORD Write(HANDLE file, const void* data, DWORD count, std::int64_t offset, DWORD* written) {
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
     DWORD done = 0;
-    const BOOL ok = WriteFile(file, data, count, &done, nullptr);
+    const BOOL ok = WriteFile(file, data, count, &done, offset < 0 ? nullptr : &at);
     *written = done;
     return Result(ok);
 }
 
-std::uint32_t Seek(FileHandle file, std::int64_t offset) {
-    LARGE_INTEGER to{};
-    to.QuadPart = offset;
-    return Result(SetFilePointerEx(file, to, nullptr, FILE_BEGIN));
+DWORD SetLength(HANDLE file, std::int64_t size) {
+    FILE_END_OF_FILE_INFO end{};
+    end.EndOfFile.QuadPart = size;
+    return Result(SetFileInformationByHandle(file, FileEndOfFileInfo, &end, sizeof end));
 }
 
-std::uint32_t SetEnd(FileHandle file) { return Result(SetEndOfFile(file)); }
-std::uint32_t Flush(FileHandle file) { return Result(FlushFileBuffers(file)); }
-std::uint32_t Close(FileHandle file) { return Result(CloseHandle(file)); }
-
-std::uint32_t Replace(const wchar_t* replaced, const wchar_t* replacement, const wchar_t* backup) {
-    return Result(ReplaceFileW(replaced, replacement, backup, 0, nullptr, nullptr));
+// Less room than the file has would cut it.
+DWORD Reserve(HANDLE file, std::int64_t size) {
+    FILE_STANDARD_INFO standard{};
+    if (!GetFileInformationByHandleEx(file, FileStandardInfo, &standard, sizeof standard)) return GetLastError();
+    if (standard.AllocationSize.QuadPart >= size) return 0;
+    FILE_ALLOCATION_INFO allocation{};
+    allocation.AllocationSize.QuadPart = size;
+    return Result(SetFileInformationByHandle(file, FileAllocationInfo, &allocation, sizeof allocation));
 }
 
-std::uint32_t Move(const wchar_t* from, const wchar_t* to) {
-    return Result(MoveFileExW(from, to, MOVEFILE_WRITE_THROUGH));
+DWORD FreeSpace(const wchar_t* folder, std::uint64_t* bytes) {
+    ULARGE_INTEGER available{};
+    const BOOL ok = GetDiskFreeSpaceExW(folder, &available, nullptr, nullptr);
+    *bytes = available.QuadPart;
+    return Result(ok);
 }
-std::uint32_t Remove(const wchar_t* path) { return Result(DeleteFileW(path)); }
+DWORD Flush(HANDLE file) { return Result(FlushFileBuffers(file)); }
+DWORD Close(HANDLE file) { return Result(CloseHandle(file)); }
 
-SystemCalls& InUse() {
-    static SystemCalls calls = RealCalls();
-    return calls;
+DWORD Dispose(HANDLE file, bool remove) {
+    FILE_DISPOSITION_INFO disposition{};
+    disposition.DeleteFile = remove ? TRUE : FALSE;
+    return Result(SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition));
 }
+
+DWORD Rename(HANDLE file, const wchar_t* to) {
+    const std::size_t length = std::wcslen(to);
+    std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + length * sizeof(wchar_t));
+    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    rename->ReplaceIfExists = TRUE;
+    rename->FileNameLength = static_cast<DWORD>(length * sizeof(wchar_t));
+    std::wmemcpy(rename->FileName, to, length);
+    return Result(SetFileInformationByHandle(file, FileRenameInfo, rename, static_cast<DWORD>(buffer.size())));
+}
+
+// What a file system without security or streams (FAT) answers.
+bool Unsupported(DWORD error) { return error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION; }
+
+bool SameAcl(const ACL* a, const ACL* b) {
+    if (a == nullptr || b == nullptr) return a == b;
+    return a->AclSize == b->AclSize && std::memcmp(a, b, a->AclSize) == 0;
+}
+
+DWORD CarrySecurity(const wchar_t* from, HANDLE to) {
+    constexpr SECURITY_INFORMATION kOwnerAndDacl = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+    PSID owner = nullptr;
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR held = nullptr;
+    DWORD error = GetNamedSecurityInfoW(from, SE_FILE_OBJECT, kOwnerAndDacl, &owner, nullptr, &dacl, nullptr, &held);
+    if (error != ERROR_SUCCESS) return Unsupported(error) ? 0 : error;
+    PSID newOwner = nullptr;
+    PACL newDacl = nullptr;
+    PSECURITY_DESCRIPTOR made = nullptr;
+    error = GetSecurityInfo(to, SE_FILE_OBJECT, kOwnerAndDacl, &newOwner, nullptr, &newDacl, nullptr, &made);
+    if (error == ERROR_SUCCESS && owner != nullptr && newOwner != nullptr && !EqualSid(owner, newOwner)) {
+        error = ERROR_INVALID_OWNER;
+    }
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    SECURITY_DESCRIPTOR_CONTROL newControl = 0;
+    DWORD revision = 0;
+    if (error == ERROR_SUCCESS && (!GetSecurityDescriptorControl(held, &control, &revision) ||
+                                   !GetSecurityDescriptorControl(made, &newControl, &revision))) {
+        error = GetLastError();
+    }
+    // A DACL that the new file has already (inherited from the same folder,
+    // as a rule) is left alone.
+    const bool protectedDacl = (control & SE_DACL_PROTECTED) != 0;
+    if (error == ERROR_SUCCESS &&
+        (!SameAcl(dacl, newDacl) || protectedDacl != ((newControl & SE_DACL_PROTECTED) != 0))) {
+        // An inherited DACL is inherited again from the folder, the rest
+        // taken as it is.
+        const SECURITY_INFORMATION what =
+            DACL_SECURITY_INFORMATION |
+            (protectedDacl ? PROTECTED_DACL_SECURITY_INFORMATION : UNPROTECTED_DACL_SECURITY_INFORMATION);
+        error = SetSecurityInfo(to, SE_FILE_OBJECT, what, nullptr, nullptr, dacl, nullptr);
+        // One that it cannot take as it is (Wine keeps permission bits, not
+        // DACLs) leaves the old file to be written in place.
+        PACL taken = nullptr;
+        PSECURITY_DESCRIPTOR now = nullptr;
+        if (error == ERROR_SUCCESS) {
+            error =
+                GetSecurityInfo(to, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &taken, nullptr, &now);
+        }
+        if (error == ERROR_SUCCESS && !SameAcl(dacl, taken)) error = ERROR_NOT_SUPPORTED;
+        LocalFree(now);
+    }
+    LocalFree(made);
+    LocalFree(held);
+    return error;
+}
+
+DWORD NamedStreams(const wchar_t* path, bool* any) {
+    *any = false;
+    WIN32_FIND_STREAM_DATA stream{};
+    HANDLE found = FindFirstStreamW(path, FindStreamInfoStandard, &stream, 0);
+    if (found == INVALID_HANDLE_VALUE) {
+        // No stream at all, or a file system without streams.
+        const DWORD error = GetLastError();
+        return error == ERROR_HANDLE_EOF || Unsupported(error) || error == ERROR_INVALID_PARAMETER ? 0 : error;
+    }
+    do {
+        *any = std::wcscmp(stream.cStreamName, L"::$DATA") != 0;
+    } while (!*any && FindNextStreamW(found, &stream));
+    FindClose(found);
+    return 0;
+}
+
+DWORD Remove(const wchar_t* path) { return Result(DeleteFileW(path)); }
 
 }  // namespace
 
 const SystemCalls& RealCalls() {
-    static const SystemCalls real{Create, Facts, Write, Seek, SetEnd, Flush, Close, Replace, Move, Remove};
+    static const SystemCalls real{Create, Facts,   Write,  SetLength,     Reserve,      FreeSpace, Flush,
+                                  Close,  Dispose, Rename, CarrySecurity, NamedStreams, Remove};
     return real;
 }
-
-SystemCalls& Calls() { return InUse(); }
 
 std::u16string FullPathName(const std::u16string& path) {
     const auto* wide = reinterpret_cast<const wchar_t*>(path.c_str());

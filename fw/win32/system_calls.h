@@ -1,76 +1,69 @@
-// The system's calls that the file code makes, as a table of function
-// pointers: the real calls unless a test replaced some of them to make them
-// fail. Plain header (no Windows header). Not for the program's use.
+// The system's calls that the file code makes (see fw/system_calls.h). Not
+// for the program's use.
 //
-// Each call answers 0 or the system's error code (GetLastError).
+// Each call answers 0 (ERROR_SUCCESS) or the system's error code
+// (GetLastError).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "fw/types.h"
+
 namespace fw::detail {
 
-using FileHandle = void*;
+// ERROR_DISK_QUOTA_EXCEEDED, which MinGW-w64's winerror.h lacks.
+inline constexpr DWORD kErrorDiskQuotaExceeded = 1295;
 
 struct FileFacts {
-    bool disk = false;        // a file on a disk, not a device or pipe
-    std::uint32_t links = 0;  // names of the file
+    bool disk = false;  // a file on a disk, not a device or pipe
+    DWORD links = 0;    // names of the file
     std::int64_t size = 0;
-    std::uint32_t attributes = 0;  // FILE_ATTRIBUTE_ bits
+    DWORD attributes = 0;  // the FILE_ATTRIBUTE_ bits that a new file takes from it
+};
+
+// How `create` opens a file.
+enum class Creation {
+    existing,     // for writing, shared with readers and with renaming, with no other writer
+    created,      // made new, shared as an existing one
+    replacement,  // made new, shared with readers only, to be renamed and given a DACL
 };
 
 struct SystemCalls {
-    // CreateFileW for writing, sharing it with readers and with renaming
-    // (so that ReplaceFileW may move it while it is open), but with no other
-    // writer: an existing file (OPEN_EXISTING) or a new one (CREATE_NEW)
-    // with the given attributes (0 for none).
-    std::uint32_t (*create)(const wchar_t* path, bool createNew, std::uint32_t attributes, FileHandle* file);
+    // CreateFileW, with the given attributes (0 for none).
+    DWORD (*create)(const wchar_t* path, Creation how, DWORD attributes, HANDLE* file);
     // GetFileType and GetFileInformationByHandle.
-    std::uint32_t (*facts)(FileHandle file, FileFacts* facts);
-    // WriteFile at the file's position: some or all of the bytes.
-    std::uint32_t (*write)(FileHandle file, const void* data, std::uint32_t count, std::uint32_t* written);
-    // SetFilePointerEx from the start.
-    std::uint32_t (*seek)(FileHandle file, std::int64_t offset);
-    // SetEndOfFile at the file's position: cuts it or makes room.
-    std::uint32_t (*setEnd)(FileHandle file);
-    std::uint32_t (*flush)(FileHandle file);
-    std::uint32_t (*close)(FileHandle file);
-    // ReplaceFileW keeping the replaced file under `backup`.
-    std::uint32_t (*replace)(const wchar_t* replaced, const wchar_t* replacement, const wchar_t* backup);
-    // MoveFileExW, not over an existing file.
-    std::uint32_t (*move)(const wchar_t* from, const wchar_t* to);
-    std::uint32_t (*remove)(const wchar_t* path);
+    DWORD (*facts)(HANDLE file, FileFacts* facts);
+    // WriteFile at `offset`, or at the file's position when it is negative:
+    // some or all of the bytes.
+    DWORD (*write)(HANDLE file, const void* data, DWORD count, std::int64_t offset, DWORD* written);
+    // The file's length (FileEndOfFileInfo).
+    DWORD (*setLength)(HANDLE file, std::int64_t size);
+    // Room for `size` bytes, its length unchanged (FileAllocationInfo, if
+    // the file has less).
+    DWORD (*reserve)(HANDLE file, std::int64_t size);
+    // GetDiskFreeSpaceExW: the bytes free for this user.
+    DWORD (*freeSpace)(const wchar_t* folder, std::uint64_t* bytes);
+    DWORD (*flush)(HANDLE file);
+    DWORD (*close)(HANDLE file);
+    // Whether the file goes when its last handle is closed, also by the end
+    // of the process (FileDispositionInfo).
+    DWORD (*dispose)(HANDLE file, bool remove);
+    // The open file's name changed to `to`, in place of a file that has it
+    // (FileRenameInfo): one step.
+    DWORD (*rename)(HANDLE file, const wchar_t* to);
+    // The DACL of the file named `from` given to `to`, if both have the same
+    // owner (GetNamedSecurityInfoW, SetSecurityInfo).
+    DWORD (*carrySecurity)(const wchar_t* from, HANDLE to);
+    // Whether the file has streams besides its data (FindFirstStreamW).
+    DWORD (*namedStreams)(const wchar_t* path, bool* any);
+    DWORD (*remove)(const wchar_t* path);
 };
-
-// The system's error codes that the file code acts on.
-inline constexpr std::uint32_t kErrorFileNotFound = 2;        // ERROR_FILE_NOT_FOUND
-inline constexpr std::uint32_t kErrorInvalidHandle = 6;       // ERROR_INVALID_HANDLE
-inline constexpr std::uint32_t kErrorWriteFault = 29;         // ERROR_WRITE_FAULT
-inline constexpr std::uint32_t kErrorFileExists = 80;         // ERROR_FILE_EXISTS
-inline constexpr std::uint32_t kErrorInvalidParameter = 87;   // ERROR_INVALID_PARAMETER
-inline constexpr std::uint32_t kErrorAlreadyExists = 183;     // ERROR_ALREADY_EXISTS
-inline constexpr std::uint32_t kErrorReplacedRenamed = 1177;  // ERROR_UNABLE_TO_MOVE_REPLACEMENT_2
-
-// The calls in use.
-SystemCalls& Calls();
-// The real calls.
-const SystemCalls& RealCalls();
 
 // The full form of a path (GetFullPathNameW); the path itself when the
 // system cannot say.
 std::u16string FullPathName(const std::u16string& path);
 
-// Replaces calls for the life of this object; the ones in use before come
-// back at its end.
-class ScopedSystemCalls {
-public:
-    explicit ScopedSystemCalls(const SystemCalls& calls) : m_previous(Calls()) { Calls() = calls; }
-    ~ScopedSystemCalls() { Calls() = m_previous; }
-    ScopedSystemCalls(const ScopedSystemCalls&) = delete;
-    ScopedSystemCalls& operator=(const ScopedSystemCalls&) = delete;
-
-private:
-    SystemCalls m_previous;
-};
-
 }  // namespace fw::detail
+
+#include "fw/system_calls.h"

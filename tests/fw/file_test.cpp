@@ -1,6 +1,7 @@
 // Saving a file when the replacement cannot be made, its room cannot be had
 // or the file's attributes cannot be carried: the operating system's calls
 // are made to fail through the framework's table of them.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -20,33 +21,13 @@
 #include "fw/file.h"
 #include "fw/internal.h"
 #include "fw/posix/system_calls.h"
+#include "tests/support/temporary_folder.h"
 
 namespace fs = std::filesystem;
 using fw::detail::SystemCalls;
+using Folder = kalvex_test::TemporaryFolder;
 
 namespace {
-
-class Folder {
-public:
-    Folder() {
-        std::string pattern = (fs::temp_directory_path() / "kalvex-file-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
-    }
-    ~Folder() { fs::remove_all(m_path); }
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-
-    fs::path operator/(const std::string& name) const { return m_path / name; }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_path)) names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    fs::path m_path;
-};
 
 std::string Read(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -62,7 +43,13 @@ ino_t Inode(const fs::path& path) {
 
 // Calls that fail the way a full disk, a file system without some feature or
 // a refused permission makes them fail.
+// No temporary file, with a name or without.
 int NoTemporary(char*, int) {
+    errno = ENOSPC;
+    return -1;
+}
+int NoTemporaryWithoutName(const char* path, int flags, mode_t mode) {
+    if ((flags & O_TMPFILE) != O_TMPFILE) return fw::detail::RealCalls().open(path, flags, mode);
     errno = ENOSPC;
     return -1;
 }
@@ -114,6 +101,15 @@ std::string WithCrLf(const std::string& text) {
         result += c;
     }
     return result;
+}
+
+// Writes kNew over `path`, the system's calls being `calls`.
+void SaveNew(const fs::path& path, const SystemCalls& calls) {
+    fw::detail::ScopedSystemCalls scoped(calls);
+    CStdioFile file;
+    ASSERT_TRUE(file.Open(path.string(), CFile::modeCreate | CFile::modeWrite));
+    file.WriteString(kNew.c_str());
+    file.Close();
 }
 
 }  // namespace
@@ -220,6 +216,7 @@ TEST(FileInPlace, WritesOnlyWhatFitsAndOtherwiseKeepsTheOldFile) {
 
         SystemCalls calls = real;
         calls.mkostemp = c.mkostemp;
+        if (c.mkostemp == NoTemporary) calls.open = NoTemporaryWithoutName;
         calls.fchmod = c.fchmod;
         calls.fallocate = c.fallocate;
         calls.pwrite = c.pwrite;
@@ -282,11 +279,7 @@ TEST(FileInPlace, KeepsAttributesThatTheReplacementCannotTake) {
         calls.flistxattr = c.flistxattr;
         calls.fsetxattr = c.fsetxattr;
         g_listings = 0;
-        fw::detail::ScopedSystemCalls scoped(calls);
-        CStdioFile file;
-        ASSERT_TRUE(file.Open(path.string(), CFile::modeCreate | CFile::modeWrite));
-        file.WriteString(kNew.c_str());
-        file.Close();
+        SaveNew(path, calls);
 
         EXPECT_EQ(Read(path), WithCrLf(kNew));
         EXPECT_EQ(Inode(path), inode);
@@ -294,5 +287,138 @@ TEST(FileInPlace, KeepsAttributesThatTheReplacementCannotTake) {
         EXPECT_EQ(getxattr(path.c_str(), "user.tag", value, sizeof value), 6);
         EXPECT_STREQ(value, "kalvex");
         EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
+    }
+}
+
+namespace {
+
+// What a kill would leave of a file written in place, looked at after each
+// call on it: the old content, the new one, or the new one's first part over
+// the old one's rest, never a byte that neither has.
+struct Watch {
+    fs::path path;
+    std::string old;
+    std::string updated;
+    std::vector<std::string> broken;  // the calls after which it held something else
+
+    bool Sound(const std::string& content) const {
+        if (content == updated) return true;
+        std::size_t same = 0;
+        while (same < content.size() && same < updated.size() && content[same] == updated[same]) ++same;
+        if (same >= old.size()) return content.size() == same;
+        return content.size() == old.size() && content.compare(same, std::string::npos, old, same) == 0;
+    }
+    void After(const char* call) {
+        if (!Sound(Read(path))) broken.push_back(call);
+    }
+} g_watch;
+
+int WatchedFallocate(int fd, int mode, off_t offset, off_t length) {
+    const int result = fw::detail::RealCalls().fallocate(fd, mode, offset, length);
+    g_watch.After("fallocate");
+    return result;
+}
+// Writes half of what it is given, at most, as a write cut short does.
+ssize_t WatchedPwrite(int fd, const void* data, std::size_t count, off_t offset) {
+    const ssize_t written = fw::detail::RealCalls().pwrite(fd, data, (count + 1) / 2, offset);
+    g_watch.After("pwrite");
+    return written;
+}
+int WatchedFtruncate(int fd, off_t length) {
+    const int result = fw::detail::RealCalls().ftruncate(fd, length);
+    g_watch.After("ftruncate");
+    return result;
+}
+
+}  // namespace
+
+// A save killed while the file is written in place (after its room was
+// reserved, in the middle of writing, before its length is set) leaves no
+// byte that neither the old nor the new content has.
+TEST(FileInPlace, InterruptedItHoldsOnlyOldAndNewBytes) {
+    struct Case {
+        const char* name;
+        std::string old;
+        int (*fallocate)(int, int, off_t, off_t);
+    };
+    const Case cases[] = {
+        {"growing, room reserved", kOld, WatchedFallocate},
+        {"growing, no reservation on this file system", kOld, CannotReserve},
+        {"shrinking, room reserved", std::string(12000, 'o'), WatchedFallocate},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Folder folder;
+        const fs::path path = folder / "report.txt";
+        Make(path, c.old);
+        fs::create_hard_link(path, folder / "other name.txt");
+        g_watch = Watch{path, c.old, WithCrLf(kNew), {}};
+
+        SystemCalls calls = fw::detail::RealCalls();
+        calls.fallocate = c.fallocate;
+        calls.pwrite = WatchedPwrite;
+        calls.ftruncate = WatchedFtruncate;
+        SaveNew(path, calls);
+        EXPECT_EQ(Read(path), WithCrLf(kNew));
+        EXPECT_EQ(g_watch.broken, std::vector<std::string>{});
+    }
+}
+
+namespace {
+
+// The calls that make a save durable, in their order: the file's data
+// synced, its name given, the folder that holds the name synced; and any
+// file of the save's that a kill would leave behind.
+std::vector<std::string> g_log;
+std::string g_folder;
+std::vector<int> g_folders;  // descriptors open on the folder
+
+int LoggedOpen(const char* path, int flags, mode_t mode) {
+    const int fd = fw::detail::RealCalls().open(path, flags, mode);
+    // A file without a name is opened on its folder too.
+    if (fd >= 0 && (flags & O_TMPFILE) != O_TMPFILE && fs::path(path) == fs::path(g_folder)) g_folders.push_back(fd);
+    return fd;
+}
+int LoggedFsync(int fd) {
+    const bool folder = std::find(g_folders.begin(), g_folders.end(), fd) != g_folders.end();
+    g_log.push_back(folder ? "sync the folder" : "sync a file");
+    // A kill here leaves nothing of the save behind.
+    for (const auto& entry : fs::directory_iterator(g_folder)) {
+        if (entry.path().filename() != "report.txt") g_log.push_back("another name in the folder");
+    }
+    return fw::detail::RealCalls().fsync(fd);
+}
+int LoggedRename(const char* from, const char* to) {
+    g_log.push_back("rename");
+    return fw::detail::RealCalls().rename(from, to);
+}
+
+}  // namespace
+
+TEST(FileDurability, TheFolderIsSyncedOnceTheNameIsGiven) {
+    struct Case {
+        const char* name;
+        bool existing;
+        std::vector<std::string> log;
+    };
+    const Case cases[] = {
+        {"a new file", false, {"sync a file", "sync the folder"}},
+        {"replacing a file", true, {"sync a file", "rename", "sync the folder"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Folder folder;
+        const fs::path path = folder / "report.txt";
+        if (c.existing) Make(path, kOld);
+        g_folder = folder.Path().string();
+        g_log.clear();
+        g_folders.clear();
+        SystemCalls calls = fw::detail::RealCalls();
+        calls.open = LoggedOpen;
+        calls.fsync = LoggedFsync;
+        calls.rename = LoggedRename;
+        SaveNew(path, calls);
+        EXPECT_EQ(Read(path), WithCrLf(kNew));
+        EXPECT_EQ(g_log, c.log);
     }
 }

@@ -2,49 +2,18 @@
 // file dialog answered in the user's place, the files real.
 #pragma once
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <random>
 #include <string>
-#include <vector>
 
 #include "fw/file_dialog.h"
+#include "tests/support/temporary_folder.h"
 #include "tests/ui/main_window.h"
 #include "ui/resource_ids.h"
 
 namespace kalvex_test {
-
-// A folder of its own in the temporary folder, removed with what it holds.
-class ExportFolder {
-public:
-    ExportFolder() {
-        std::mt19937 random{std::random_device{}()};
-        m_path = std::filesystem::temp_directory_path() / ("kalvex-export-" + std::to_string(random()));
-        std::filesystem::create_directories(m_path);
-    }
-    ~ExportFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    ExportFolder(const ExportFolder&) = delete;
-    ExportFolder& operator=(const ExportFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return m_path; }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_path)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    std::filesystem::path m_path;
-};
 
 inline std::optional<std::string> ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

@@ -3,6 +3,7 @@
 // the test, the files are real.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -21,12 +22,14 @@
 #include <string>
 #include <thread>
 
-#include "fw/file_dialog.h"
-#include "tests/ui/main_window.h"
+#include "tests/report/export.h"
 
-using kalvex_test::Choose;
+using kalvex_test::FillWorkedExample;
 using kalvex_test::Item;
+using kalvex_test::ReadFile;
 using kalvex_test::RunMainWindow;
+using kalvex_test::Save;
+using kalvex_test::WithCrLf;
 
 namespace fs = std::filesystem;
 
@@ -73,30 +76,18 @@ private:
 };
 
 // A folder of its own, open to the user that the permission tests act as.
-class TempFolder {
+class TempFolder : public kalvex_test::TemporaryFolder {
 public:
     TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "kalvex-export-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
-        fs::permissions(m_path, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+        fs::permissions(Path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                     fs::perms::others_read | fs::perms::others_exec);
         if (RunningAsRoot()) {
-            EXPECT_EQ(chown(m_path.c_str(), kNobody, kNobody), 0);
+            EXPECT_EQ(chown(Path().c_str(), kNobody, kNobody), 0);
         }
     }
-    ~TempFolder() {
-        for (const auto& entry : fs::recursive_directory_iterator(m_path)) {
-            if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
-        }
-        fs::remove_all(m_path);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const fs::path& Path() const { return m_path; }
     // A file or folder in it, owned by the user the permission tests act as.
     fs::path Make(const std::string& name, const char* content, fs::perms perms) const {
-        const fs::path path = m_path / name;
+        const fs::path path = Path() / name;
         if (content != nullptr) {
             std::ofstream(path, std::ios::binary) << content;
         } else {
@@ -108,48 +99,14 @@ public:
         fs::permissions(path, perms);
         return path;
     }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_path)) names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    fs::path m_path;
 };
 
-std::optional<std::string> ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in || fs::is_directory(path)) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::string WithCrLf(const std::string& text) {
-    std::string result;
-    for (char c : text) {
-        if (c == '\n') result += '\r';
-        result += c;
-    }
-    return result;
-}
-
-// Runs File > Save as the menu does, the dialog answering with `path`.
-void Save(CCoilDialog& dialog, fw::testing::FakeDesktop& desktop, const fs::path& path) {
-    desktop.fileDialogResult = IDOK;
-    desktop.fileDialogPath = path.string();
-    fw::testing::ChooseMenuItem(dialog.m_hWnd, ID_FILE_SAVE);
-}
-
-void FillWorkedExample(CCoilDialog& dialog) {
-    Choose(dialog, IDC_MIX, 2);
-    Choose(dialog, IDC_CORE, 16);  // T-50-2
-    fw::testing::ReplaceText(Item(dialog, IDC_TURNS), "30");
-    fw::testing::ReplaceText(Item(dialog, IDC_CAPACITANCE), "100");
-    for (int button : {IDC_CALC_L, IDC_CALC_F, IDC_CALC_X}) fw::testing::Click(Item(dialog, button));
-}
-
 constexpr auto kReadWrite = fs::perms::owner_read | fs::perms::owner_write;
+
+ino_t Inode(const fs::path& path) {
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
+}
 
 }  // namespace
 
@@ -208,8 +165,11 @@ TEST(ReportExportPosix, FailuresAreReportedAndLeaveNoPartialReport) {
         UINT icon;
         std::optional<std::string> content;  // of the target afterwards
         std::vector<std::string> names;      // in the folder afterwards
+        int (*lock)(int fd) = nullptr;       // held by another program on the target meanwhile
     };
     const auto previous = [](const TempFolder& f) { return f.Make("Kalvex.TXT", "previous", kReadWrite); };
+    const auto withFlock = [](int fd) { return flock(fd, LOCK_EX | LOCK_NB); };
+    const auto withLockf = [](int fd) { return lockf(fd, F_TLOCK, 0); };
     const Case cases[] = {
         {"read-only file",
          [](const TempFolder& f) { return f.Make("Kalvex.TXT", "previous", fs::perms::owner_read); },
@@ -253,6 +213,24 @@ TEST(ReportExportPosix, FailuresAreReportedAndLeaveNoPartialReport) {
          MB_ICONSTOP,
          std::nullopt,
          {}},
+        {"a file another program locks with flock",
+         previous,
+         false,
+         0,
+         "A locking violation occurred while accessing %1.",
+         MB_ICONEXCLAMATION,
+         "previous",
+         {"Kalvex.TXT"},
+         withFlock},
+        {"a file another program holds a record lock on",
+         previous,
+         false,
+         0,
+         "A locking violation occurred while accessing %1.",
+         MB_ICONEXCLAMATION,
+         "previous",
+         {"Kalvex.TXT"},
+         withLockf},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -260,6 +238,11 @@ TEST(ReportExportPosix, FailuresAreReportedAndLeaveNoPartialReport) {
         fw::testing::ScopedDesktop scoped(desktop);
         TempFolder folder;
         const fs::path path = c.target(folder);
+        // Locks of another open of the file are another program's.
+        const int other = c.lock != nullptr ? open(path.c_str(), O_RDWR | O_CLOEXEC) : -1;
+        if (c.lock != nullptr) {
+            ASSERT_EQ(c.lock(other), 0);
+        }
         RunMainWindow([&](CCoilDialog& dialog) {
             FillWorkedExample(dialog);
             {
@@ -282,6 +265,7 @@ TEST(ReportExportPosix, FailuresAreReportedAndLeaveNoPartialReport) {
             // The program goes on.
             EXPECT_NE(dialog.m_hWnd, nullptr);
         });
+        if (other >= 0) close(other);
     }
 }
 
@@ -308,21 +292,26 @@ std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
 }  // namespace
 
-// A disk with no free file for the replacement: the report goes in place,
-// and only when all of it fits; otherwise the old report stays whole, under
-// every name it has.
+// A disk without room for the replacement (no free file, or no free bytes):
+// the report goes in place, and only when all of it fits; otherwise the old
+// report stays whole, under every name it has.
 TEST(ReportExportPosix, InPlaceOnAFullDiskLeavesTheOldReport) {
     if (!RunningAsRoot()) GTEST_SKIP() << "mounting a small tmpfs needs root";
     struct Case {
         const char* name;
         bool hardLinked;
         bool diskFull;
+        bool spareFile;        // the disk has a free file, but no free bytes
+        std::size_t oldBytes;  // of the old report
+        bool saved;
     };
     const Case cases[] = {
-        {"one name, disk full", false, true},
-        {"two names, disk full", true, true},
-        {"one name, room enough", false, false},
-        {"two names, room enough", true, false},
+        {"one name, disk full", false, true, false, 0, false},
+        {"two names, disk full", true, true, false, 0, false},
+        {"one name, room enough", false, false, false, 0, true},
+        {"two names, room enough", true, false, false, 0, true},
+        {"a free file, no free bytes, the new report longer", false, true, true, 0, false},
+        {"a free file, no free bytes, the new report fits the old", false, true, true, 40000, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -332,19 +321,23 @@ TEST(ReportExportPosix, InPlaceOnAFullDiskLeavesTheOldReport) {
         const fs::path disk = folder.Path() / "disk";
         fs::create_directory(disk);
         // 64 KB and room for the folder, the old report (a second name takes
-        // room too) and one more file, which fills the disk or not.
-        const char* options = c.hardLinked ? "size=64k,nr_inodes=4" : "size=64k,nr_inodes=3";
-        if (mount("tmpfs", disk.c_str(), "tmpfs", 0, options) != 0) {
+        // room too), one more file which fills the disk or not, and maybe one
+        // for the replacement.
+        const std::string options =
+            "size=64k,nr_inodes=" + std::to_string(3 + (c.hardLinked ? 1 : 0) + (c.spareFile ? 1 : 0));
+        if (mount("tmpfs", disk.c_str(), "tmpfs", 0, options.c_str()) != 0) {
             GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
         }
         const fs::path path = disk / "old.txt";
-        std::ofstream(path) << "the old report";
+        const std::string old = c.oldBytes == 0 ? "the old report" : std::string(c.oldBytes, 'o');
+        std::ofstream(path, std::ios::binary) << old;
         if (c.hardLinked) fs::create_hard_link(path, disk / "link.txt");
         {
             std::ofstream filler(disk / "filler", std::ios::binary);
             const std::string block(4096, 'x');
             for (int i = 0; i < (c.diskFull ? 100 : 2); ++i) filler << block;
         }
+        const ino_t inode = Inode(path);
 
         RunMainWindow([&](CCoilDialog& dialog) {
             FillWorkedExample(dialog);
@@ -353,14 +346,15 @@ TEST(ReportExportPosix, InPlaceOnAFullDiskLeavesTheOldReport) {
 
             ASSERT_EQ(desktop.boxes.size(), 1u);
             const std::string report = WithCrLf(dialog.BuildReport().Str());
-            if (c.diskFull) {
+            if (c.saved) {
+                EXPECT_EQ(desktop.boxes[0].text, "Salvato in\n\n" + path.string());
+            } else {
                 EXPECT_EQ(desktop.boxes[0].text, "Disk full while accessing " + path.string() + ".");
                 EXPECT_EQ(desktop.boxes[0].type, MB_ICONSTOP);
-            } else {
-                EXPECT_EQ(desktop.boxes[0].text, "Salvato in\n\n" + path.string());
             }
-            const std::string expected = c.diskFull ? "the old report" : report;
+            const std::string expected = c.saved ? report : old;
             EXPECT_EQ(ReadFile(path), expected);
+            EXPECT_EQ(Inode(path), inode);
             if (c.hardLinked) {
                 EXPECT_EQ(ReadFile(disk / "link.txt"), expected);
             }

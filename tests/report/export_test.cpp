@@ -13,11 +13,11 @@
 #include "fw/internal.h"
 #include "tests/report/export.h"
 
-using kalvex_test::ExportFolder;
 using kalvex_test::FillWorkedExample;
 using kalvex_test::ReadFile;
 using kalvex_test::RunMainWindow;
 using kalvex_test::Save;
+using kalvex_test::TemporaryFolder;
 using kalvex_test::WithCrLf;
 
 namespace fs = std::filesystem;
@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 TEST(ReportExport, AsksForATextFileOverTheMainWindowAndCancelWritesNothing) {
     fw::testing::FakeDesktop desktop;
     fw::testing::ScopedDesktop scoped(desktop);
-    ExportFolder folder;
+    TemporaryFolder folder;
     RunMainWindow([&](CCoilDialog& dialog) {
         desktop.fileDialogResult = IDCANCEL;
         desktop.fileDialogPath = kalvex_test::Spelling(folder.Path() / "Kalvex.TXT");
@@ -73,7 +73,7 @@ TEST(ReportExport, WritesTheReportWithCrLfAndSaysWhere) {
         SCOPED_TRACE(c.name);
         fw::testing::FakeDesktop desktop;
         fw::testing::ScopedDesktop scoped(desktop);
-        ExportFolder folder;
+        TemporaryFolder folder;
         const fs::path path = folder.Path() / "Kalvex.TXT";
         if (c.previous != nullptr) std::ofstream(path, std::ios::binary) << c.previous;
         RunMainWindow([&](CCoilDialog& dialog) {
@@ -104,17 +104,17 @@ TEST(ReportExport, WritesTheReportWithCrLfAndSaysWhere) {
 TEST(ReportExport, FailuresAreReportedAndLeaveNoFile) {
     struct Case {
         const char* name;
-        std::function<fs::path(const ExportFolder&)> target;
+        std::function<fs::path(const TemporaryFolder&)> target;
         const char* text;                // %1 is the path
         std::vector<std::string> names;  // in the folder afterwards
     };
     const Case cases[] = {
         {"missing folder",
-         [](const ExportFolder& f) { return f.Path() / "missing" / "Kalvex.TXT"; },
+         [](const TemporaryFolder& f) { return f.Path() / "missing" / "Kalvex.TXT"; },
          "%1 contains an invalid path.",
          {}},
         {"a folder as the target",
-         [](const ExportFolder& f) {
+         [](const TemporaryFolder& f) {
              fs::create_directory(f.Path() / "Kalvex.TXT");
              return f.Path() / "Kalvex.TXT";
          },
@@ -125,7 +125,7 @@ TEST(ReportExport, FailuresAreReportedAndLeaveNoFile) {
         SCOPED_TRACE(c.name);
         fw::testing::FakeDesktop desktop;
         fw::testing::ScopedDesktop scoped(desktop);
-        ExportFolder folder;
+        TemporaryFolder folder;
         const fs::path path = c.target(folder);
         RunMainWindow([&](CCoilDialog& dialog) {
             FillWorkedExample(dialog);
@@ -177,7 +177,7 @@ TEST(ReportExport, NamesOutsideTheCodePageAreWrittenAsChosen) {
         SCOPED_TRACE(c.name);
         fw::testing::FakeDesktop desktop;
         fw::testing::ScopedDesktop scoped(desktop);
-        ExportFolder folder;
+        TemporaryFolder folder;
         const fs::path chosen = c.folder.empty() ? folder.Path() / c.file : folder.Path() / c.folder / c.file;
         // The box shows the path with the file system's own separator.
         std::string shown = c.shown;

@@ -15,27 +15,27 @@
 #include "tests/report/export.h"
 #include "tests/win32/native_files.h"
 
-using kalvex_test::ExportFolder;
 using kalvex_test::FillWorkedExample;
 using kalvex_test::ReadFile;
 using kalvex_test::RunMainWindow;
 using kalvex_test::Save;
+using kalvex_test::TemporaryFolder;
 using kalvex_test::WithCrLf;
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::uint32_t kDiskFull = 112;  // ERROR_DISK_FULL
-std::uint32_t NoRoomToWrite(fw::detail::FileHandle, const void*, std::uint32_t, std::uint32_t*) { return kDiskFull; }
+constexpr DWORD kDiskFull = ERROR_DISK_FULL;
+DWORD NoRoomToWrite(HANDLE, const void*, DWORD, std::int64_t, DWORD*) { return kDiskFull; }
 
 // Under Wine, root writes a read-only file all the same.
 bool ReadOnlyHonoured() {
-    ExportFolder folder;
+    TemporaryFolder folder;
     std::ofstream(folder.Path() / "probe.txt") << "";
-    kalvex_test::SetAttributes(folder.Path() / "probe.txt", kalvex_test::kReadOnly);
+    SetFileAttributesW((folder.Path() / "probe.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     const bool honoured = !kalvex_test::HeldOpen(folder.Path() / "probe.txt").IsOpen();
-    kalvex_test::SetAttributes(folder.Path() / "probe.txt", kalvex_test::kArchive);
+    SetFileAttributesW((folder.Path() / "probe.txt").c_str(), FILE_ATTRIBUTE_ARCHIVE);
     return honoured;
 }
 
@@ -44,15 +44,15 @@ bool ReadOnlyHonoured() {
 TEST(ReportExportWin32, FailuresAreReportedAndLeaveTheOldFile) {
     struct Case {
         const char* name;
-        const char* previous;      // the target's content before, or nullptr
-        std::uint32_t attributes;  // given to the target, 0 for none
-        bool heldOpen;             // by another program, writing it
-        bool diskFull;             // every write fails
-        const char* text;          // %1 is the path
+        const char* previous;  // the target's content before, or nullptr
+        DWORD attributes;      // given to the target, 0 for none
+        bool heldOpen;         // by another program, writing it
+        bool diskFull;         // every write fails
+        const char* text;      // %1 is the path
         UINT icon;
     };
     const Case cases[] = {
-        {"a read-only file", "previous", kalvex_test::kReadOnly, false, false, "Access to %1 was denied.",
+        {"a read-only file", "previous", FILE_ATTRIBUTE_READONLY, false, false, "Access to %1 was denied.",
          MB_ICONEXCLAMATION},
         {"a file another program writes", "previous", 0, true, false,
          "A sharing violation occurred while accessing %1.", MB_ICONEXCLAMATION},
@@ -62,16 +62,16 @@ TEST(ReportExportWin32, FailuresAreReportedAndLeaveTheOldFile) {
     const bool readOnlyHonoured = ReadOnlyHonoured();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        if (c.attributes == kalvex_test::kReadOnly && !readOnlyHonoured) {
+        if (c.attributes == FILE_ATTRIBUTE_READONLY && !readOnlyHonoured) {
             std::cout << "[ skipped ] " << c.name << ": this system lets this user write read-only files\n";
             continue;
         }
         fw::testing::FakeDesktop desktop;
         fw::testing::ScopedDesktop scoped(desktop);
-        ExportFolder folder;
+        TemporaryFolder folder;
         const fs::path path = folder.Path() / "Kalvex.TXT";
         if (c.previous != nullptr) std::ofstream(path, std::ios::binary) << c.previous;
-        if (c.attributes != 0) kalvex_test::SetAttributes(path, c.attributes);
+        if (c.attributes != 0) SetFileAttributesW(path.c_str(), c.attributes);
         std::optional<kalvex_test::HeldOpen> other;
         if (c.heldOpen) other.emplace(path);
         fw::detail::SystemCalls calls = fw::detail::RealCalls();
@@ -93,7 +93,7 @@ TEST(ReportExportWin32, FailuresAreReportedAndLeaveTheOldFile) {
         EXPECT_EQ(ReadFile(path), c.previous != nullptr ? std::optional<std::string>(c.previous) : std::nullopt);
         EXPECT_EQ(folder.Names(),
                   c.previous != nullptr ? std::vector<std::string>{"Kalvex.TXT"} : std::vector<std::string>{});
-        kalvex_test::SetAttributes(path, kalvex_test::kArchive);
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
     }
 }
 
@@ -101,16 +101,16 @@ TEST(ReportExportWin32, FailuresAreReportedAndLeaveTheOldFile) {
 TEST(ReportExportWin32, ReplacingKeepsTheAttributes) {
     fw::testing::FakeDesktop desktop;
     fw::testing::ScopedDesktop scoped(desktop);
-    ExportFolder folder;
+    TemporaryFolder folder;
     const fs::path path = folder.Path() / "Kalvex.TXT";
     std::ofstream(path, std::ios::binary) << "the old report";
-    ASSERT_TRUE(kalvex_test::SetAttributes(path, kalvex_test::kHidden | kalvex_test::kArchive));
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
     RunMainWindow([&](CCoilDialog& dialog) {
         FillWorkedExample(dialog);
         Save(dialog, desktop, path);
         EXPECT_EQ(ReadFile(path), WithCrLf(dialog.BuildReport().Str()));
     });
-    EXPECT_EQ(kalvex_test::AttributesOf(path) & kalvex_test::kHidden, kalvex_test::kHidden);
+    EXPECT_EQ(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_HIDDEN);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"Kalvex.TXT"});
     ASSERT_EQ(desktop.boxes.size(), 1u);
     EXPECT_EQ(desktop.boxes[0].type, MB_ICONINFORMATION);

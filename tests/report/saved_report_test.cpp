@@ -8,9 +8,10 @@
 #include <functional>
 #include <iterator>
 #include <optional>
-#include <random>
 #include <string>
+#include <vector>
 
+#include "tests/support/temporary_folder.h"
 #include "tests/ui/main_window.h"
 #include "ui/resource_ids.h"
 
@@ -87,9 +88,7 @@ TEST(SavedReport, IsWrittenByteForByte) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        std::mt19937 random{std::random_device{}()};
-        const fs::path folder = fs::temp_directory_path() / ("kalvex-saved-" + std::to_string(random()));
-        fs::create_directories(folder);
+        const kalvex_test::TemporaryFolder folder;
         const fs::path path = folder / "Kalvex.TXT";
         if (c.previous != nullptr) std::ofstream(path, std::ios::binary) << c.previous;
 
@@ -108,10 +107,6 @@ TEST(SavedReport, IsWrittenByteForByte) {
         ASSERT_EQ(desktop.boxes.size(), 1u);
         EXPECT_EQ(desktop.boxes[0].text, "Salvato in\n\n" + path.string());
         EXPECT_EQ(desktop.boxes[0].type, MB_ICONINFORMATION);
-        std::size_t files = 0;
-        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++files;
-        EXPECT_EQ(files, 1u);
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
+        EXPECT_EQ(folder.Names(), std::vector<std::string>{"Kalvex.TXT"});
     }
 }

@@ -144,8 +144,11 @@ TEST(SaveDialog, SavedAgainAndAgainTheHeapStaysFlat) {
         const std::size_t after = HeapInUse();
         EXPECT_EQ(desktop.shown, 3 + kRounds);
         EXPECT_TRUE(std::filesystem::exists(report));
-        // New icons for each dialog and box left about 30 KB behind per round.
-        EXPECT_LT(after, before + 300 * 1024)
+        // New icons for each dialog and box left about 30 KB behind per round,
+        // a new picture for the list's header in the toolkit's cache about
+        // 2.5 KB; about 2 KB a round stays all the same in these rounds (a
+        // message box each, on the offscreen platform).
+        EXPECT_LT(after, before + 120 * 1024)
             << "grew by " << (after - before) / 1024 << " KB over " << kRounds << " rounds";
     });
     std::filesystem::remove(report);

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -17,6 +16,7 @@
 #include "fw/print_dialog.h"
 #include "fw/testing.h"
 #include "fw/win32/testing/support.h"
+#include "tests/support/temporary_folder.h"
 
 #include <winspool.h>  // after the Windows headers
 
@@ -27,24 +27,7 @@ namespace {
 
 constexpr char kFilter[] = "Text file (*.txt)|*.txt|All files (*.*)|*.*||";
 
-class Folder {
-public:
-    Folder() {
-        std::mt19937 random{std::random_device{}()};
-        m_path = fs::temp_directory_path() / ("kalvex-desktop-" + std::to_string(random()));
-        fs::create_directories(m_path);
-    }
-    ~Folder() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-    const fs::path& Path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
+using Folder = kalvex_test::TemporaryFolder;
 
 std::string Utf8(const fs::path& path) {
     const std::u8string text = path.u8string();

@@ -10,7 +10,6 @@
 #include <iostream>
 #include <iterator>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -18,42 +17,14 @@
 #include "fw/internal.h"
 #include "fw/win32/system_calls.h"
 #include "fw/win32/text.h"
+#include "tests/support/temporary_folder.h"
 #include "tests/win32/native_files.h"
 
 namespace fs = std::filesystem;
 using fw::detail::SystemCalls;
+using Folder = kalvex_test::TemporaryFolder;
 
 namespace {
-
-class Folder {
-public:
-    Folder() {
-        std::mt19937 random{std::random_device{}()};
-        m_path = fs::temp_directory_path() / ("kalvex-file-" + std::to_string(random()));
-        fs::create_directories(m_path);
-    }
-    ~Folder() {
-        for (const auto& entry : fs::recursive_directory_iterator(m_path)) {
-            kalvex_test::SetAttributes(entry.path(), kalvex_test::kArchive);
-        }
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-
-    fs::path operator/(const std::string& name) const { return m_path / name; }
-    const fs::path& Path() const { return m_path; }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_path)) names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    fs::path m_path;
-};
 
 // What a file holds, shortly: the old report, the new one, or how many
 // other bytes.
@@ -166,14 +137,14 @@ TEST(Win32File, TheTargetsOwnErrorsDecideAndNothingIsWritten) {
     };
     const auto readOnly = [](const Folder& f) {
         Make(f / "report.txt", kOld);
-        kalvex_test::SetAttributes(f / "report.txt", kalvex_test::kReadOnly);
+        SetFileAttributesW((f / "report.txt").c_str(), FILE_ATTRIBUTE_READONLY);
         return f / "report.txt";
     };
     // Under Wine, root writes a read-only file all the same.
     const bool readOnlyHonoured = [] {
         Folder folder;
         Make(folder / "probe.txt", "");
-        kalvex_test::SetAttributes(folder / "probe.txt", kalvex_test::kReadOnly);
+        SetFileAttributesW((folder / "probe.txt").c_str(), FILE_ATTRIBUTE_READONLY);
         return !kalvex_test::HeldOpen(folder / "probe.txt").IsOpen();
     }();
     const Case cases[] = {
@@ -257,16 +228,20 @@ TEST(Win32File, WritesTheWholeFileWithCrLfAndLeavesNothingElse) {
     }
 }
 
-// The replacement takes the old file's attributes; the old file's place
-// stays its own.
-TEST(Win32File, ReplacingKeepsTheAttributes) {
+// The replacement takes the old file's attributes and DACL; the old file's
+// place stays its own.
+TEST(Win32File, ReplacingKeepsTheAttributesAndTheDacl) {
     Folder folder;
     const fs::path path = folder / "report.txt";
     Make(path, kOld);
-    ASSERT_TRUE(kalvex_test::SetAttributes(path, kalvex_test::kHidden | kalvex_test::kArchive));
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    // Everyone may write it, which a new file in that folder would not allow.
+    ASSERT_TRUE(kalvex_test::SetDacl(path, "D:P(A;;FA;;;WD)"));
+    const std::string dacl = kalvex_test::DaclOf(path);
     EXPECT_EQ(Save(Named(path)), std::nullopt);
     EXPECT_EQ(Holds(Read(path)), "the new report");
-    EXPECT_EQ(kalvex_test::AttributesOf(path) & kalvex_test::kHidden, kalvex_test::kHidden);
+    EXPECT_EQ(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ(kalvex_test::DaclOf(path), dacl);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
 }
 
@@ -277,51 +252,49 @@ namespace {
 // Calls that count, and the one numbered g_failAt fails as a full disk does.
 int g_calls = 0;
 int g_failAt = 0;
-constexpr std::uint32_t kDiskFull = 112;
-bool Fails() { return ++g_calls == g_failAt; }
+bool g_wrote = false;         // bytes went out before the failure
+bool g_removeFailed = false;  // what failed was removing a file
+constexpr DWORD kDiskFull = ERROR_DISK_FULL;
 
-std::uint32_t CountedCreate(const wchar_t* p, bool n, std::uint32_t a, fw::detail::FileHandle* h) {
-    return Fails() ? kDiskFull : fw::detail::RealCalls().create(p, n, a, h);
-}
-std::uint32_t CountedFacts(fw::detail::FileHandle h, fw::detail::FileFacts* f) {
-    return Fails() ? kDiskFull : fw::detail::RealCalls().facts(h, f);
-}
-// Whether bytes went out before the failure.
-bool g_wrote = false;
-std::uint32_t CountedWrite(fw::detail::FileHandle h, const void* d, std::uint32_t c, std::uint32_t* w) {
-    if (Fails()) return kDiskFull;
-    g_wrote = g_calls < g_failAt;
-    return fw::detail::RealCalls().write(h, d, c, w);
-}
-std::uint32_t CountedSeek(fw::detail::FileHandle h, std::int64_t o) {
-    return Fails() ? kDiskFull : fw::detail::RealCalls().seek(h, o);
-}
-std::uint32_t CountedSetEnd(fw::detail::FileHandle h) {
-    return Fails() ? kDiskFull : fw::detail::RealCalls().setEnd(h);
-}
-std::uint32_t CountedFlush(fw::detail::FileHandle h) { return Fails() ? kDiskFull : fw::detail::RealCalls().flush(h); }
-// A handle is closed even when closing reports an error.
-std::uint32_t CountedClose(fw::detail::FileHandle h) {
-    const std::uint32_t error = fw::detail::RealCalls().close(h);
-    return Fails() ? kDiskFull : error;
-}
-std::uint32_t CountedReplace(const wchar_t* a, const wchar_t* b, const wchar_t* c) {
-    return Fails() ? kDiskFull : fw::detail::RealCalls().replace(a, b, c);
-}
-std::uint32_t CountedMove(const wchar_t* a, const wchar_t* b) {
-    return Fails() ? kDiskFull : fw::detail::RealCalls().move(a, b);
-}
-bool g_removeFailed = false;
-std::uint32_t CountedRemove(const wchar_t* p) {
-    if (Fails()) {
-        g_removeFailed = true;
-        return kDiskFull;
+template <auto A, auto B>
+constexpr bool kSame = false;
+template <auto A>
+constexpr bool kSame<A, A> = true;
+
+struct Counted {
+    template <auto kCall, class... Args>
+    static DWORD Call(Args... args) {
+        const bool fails = ++g_calls == g_failAt;
+        if constexpr (kSame<kCall, &SystemCalls::close>) {
+            // A handle is closed even when closing reports an error.
+            const DWORD error = (fw::detail::RealCalls().*kCall)(args...);
+            return fails ? kDiskFull : error;
+        }
+        if (kSame<kCall, &SystemCalls::remove> && fails) g_removeFailed = true;
+        if (kSame<kCall, &SystemCalls::write> && g_calls < g_failAt) g_wrote = true;
+        return fails ? kDiskFull : (fw::detail::RealCalls().*kCall)(args...);
     }
-    return fw::detail::RealCalls().remove(p);
-}
+};
 
-constexpr SystemCalls kCounted{CountedCreate, CountedFacts, CountedWrite,   CountedSeek, CountedSetEnd,
-                               CountedFlush,  CountedClose, CountedReplace, CountedMove, CountedRemove};
+// Every call of the table through `Hook::Call`.
+template <class Hook>
+SystemCalls Through() {
+    SystemCalls calls{};
+    calls.create = Hook::template Call<&SystemCalls::create>;
+    calls.facts = Hook::template Call<&SystemCalls::facts>;
+    calls.write = Hook::template Call<&SystemCalls::write>;
+    calls.setLength = Hook::template Call<&SystemCalls::setLength>;
+    calls.reserve = Hook::template Call<&SystemCalls::reserve>;
+    calls.freeSpace = Hook::template Call<&SystemCalls::freeSpace>;
+    calls.flush = Hook::template Call<&SystemCalls::flush>;
+    calls.close = Hook::template Call<&SystemCalls::close>;
+    calls.dispose = Hook::template Call<&SystemCalls::dispose>;
+    calls.rename = Hook::template Call<&SystemCalls::rename>;
+    calls.carrySecurity = Hook::template Call<&SystemCalls::carrySecurity>;
+    calls.namedStreams = Hook::template Call<&SystemCalls::namedStreams>;
+    calls.remove = Hook::template Call<&SystemCalls::remove>;
+    return calls;
+}
 
 }  // namespace
 
@@ -363,7 +336,7 @@ TEST(Win32File, EachCallFailingInTurnKeepsTheOldFileOrWritesTheNew) {
             g_wrote = false;
             std::optional<int> cause;
             {
-                fw::detail::ScopedSystemCalls counted(kCounted);
+                fw::detail::ScopedSystemCalls counted(Through<Counted>());
                 cause = Save(Named(path));
             }
             reachedTheEnd = g_calls < g_failAt;
@@ -390,38 +363,109 @@ TEST(Win32File, EachCallFailingInTurnKeepsTheOldFileOrWritesTheNew) {
 
 namespace {
 
-// ReplaceFileW as it breaks off halfway: the old file went to the backup
-// name, the new one could not take its place.
-std::uint32_t BreaksOffHalfway(const wchar_t* replaced, const wchar_t*, const wchar_t* backup) {
-    const std::uint32_t moved = fw::detail::RealCalls().move(replaced, backup);
-    return moved != 0 ? moved : fw::detail::kErrorReplacedRenamed;
-}
-// ReplaceFileW refusing, both files left as they were.
-std::uint32_t Refuses(const wchar_t*, const wchar_t*, const wchar_t*) { return 5; }  // ERROR_ACCESS_DENIED
+// The system refusing to rename over the old file (another program has it
+// open, say): both files as they were.
+DWORD Refuses(HANDLE, const wchar_t*) { return ERROR_ACCESS_DENIED; }
 
 }  // namespace
 
-// A replacement the system will not make leaves the old file in its place,
-// which is then written in place.
-TEST(Win32File, AReplacementThatFailsPutsTheOldFileBackAndWritesInPlace) {
+// A replacement the system will not put in place leaves the old file in its
+// place, which is then written in place.
+TEST(Win32File, AReplacementThatIsRefusedLeavesTheOldFileToBeWrittenInPlace) {
+    Folder folder;
+    const fs::path path = folder / "report.txt";
+    Make(path, kOld);
+    const std::uint64_t before = kalvex_test::FileIdOf(path);
+    SystemCalls calls = fw::detail::RealCalls();
+    calls.rename = Refuses;
+    {
+        fw::detail::ScopedSystemCalls scoped(calls);
+        EXPECT_EQ(Save(Named(path)), std::nullopt);
+    }
+    EXPECT_EQ(Holds(Read(path)), "the new report");
+    EXPECT_EQ(kalvex_test::FileIdOf(path), before);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
+}
+
+namespace {
+
+// The steps at which a kill would have left the name without the old or the
+// new report.
+std::vector<std::string> g_emptyAt;
+fs::path g_watched;
+
+struct Watched {
+    template <auto kCall, class... Args>
+    static DWORD Call(Args... args) {
+        const DWORD result = (fw::detail::RealCalls().*kCall)(args...);
+        // A name that the save alone holds open is not empty either.
+        const std::optional<std::string> content = Read(g_watched);
+        const std::string held = content || !fs::exists(g_watched) ? Holds(content) : "the new report";
+        if (held != "the old report" && held != "the new report") g_emptyAt.push_back(held);
+        return result;
+    }
+};
+
+}  // namespace
+
+// A save can stop at any step (a kill, a power cut): the name holds the old
+// report or the new one after each.
+TEST(Win32File, AtEveryStepTheNameHoldsTheOldOrTheNewReport) {
+    Folder folder;
+    g_watched = folder / "report.txt";
+    Make(g_watched, kOld);
+    g_emptyAt.clear();
+    const SystemCalls calls = Through<Watched>();
+    {
+        fw::detail::ScopedSystemCalls scoped(calls);
+        EXPECT_EQ(Save(Named(g_watched)), std::nullopt);
+    }
+    EXPECT_EQ(Holds(Read(g_watched)), "the new report");
+    EXPECT_EQ(g_emptyAt, std::vector<std::string>{});
+}
+
+namespace {
+
+// The calls that make a save durable, in their order.
+std::vector<std::string> g_log;
+
+DWORD LoggedFlush(HANDLE file) {
+    g_log.push_back("flush");
+    return fw::detail::RealCalls().flush(file);
+}
+DWORD LoggedRename(HANDLE file, const wchar_t* to) {
+    g_log.push_back("rename");
+    return fw::detail::RealCalls().rename(file, to);
+}
+
+}  // namespace
+
+// The file's data is flushed before it takes the name, and the file again
+// after, which makes the system write its new name through.
+TEST(Win32File, TheNewNameIsFlushedOnceItIsGiven) {
     struct Case {
         const char* name;
-        std::uint32_t (*replace)(const wchar_t*, const wchar_t*, const wchar_t*);
+        bool existing;
+        std::vector<std::string> log;
     };
-    for (const Case& c : {Case{"broken off halfway", BreaksOffHalfway}, Case{"refused", Refuses}}) {
+    const Case cases[] = {
+        {"a new file", false, {"flush"}},
+        {"replacing a file", true, {"flush", "rename", "flush"}},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Folder folder;
         const fs::path path = folder / "report.txt";
-        Make(path, kOld);
-        const std::uint64_t before = kalvex_test::FileIdOf(path);
+        if (c.existing) Make(path, kOld);
+        g_log.clear();
         SystemCalls calls = fw::detail::RealCalls();
-        calls.replace = c.replace;
+        calls.flush = LoggedFlush;
+        calls.rename = LoggedRename;
         {
             fw::detail::ScopedSystemCalls scoped(calls);
             EXPECT_EQ(Save(Named(path)), std::nullopt);
         }
         EXPECT_EQ(Holds(Read(path)), "the new report");
-        EXPECT_EQ(kalvex_test::FileIdOf(path), before);
-        EXPECT_EQ(folder.Names(), std::vector<std::string>{"report.txt"});
+        EXPECT_EQ(g_log, c.log);
     }
 }

@@ -1,9 +1,11 @@
 // What the tests of the file code do to files with the system's own calls.
-// Plain header (no Windows header): the tests also see the framework's.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
+
+#include "fw/types.h"
 
 namespace kalvex_test {
 
@@ -15,20 +17,18 @@ public:
     ~HeldOpen();
     HeldOpen(const HeldOpen&) = delete;
     HeldOpen& operator=(const HeldOpen&) = delete;
-    bool IsOpen() const { return m_handle != nullptr; }
+    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
 
 private:
-    void* m_handle = nullptr;
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
 };
 
 // The file's identity on its volume (its file index), or 0.
 std::uint64_t FileIdOf(const std::filesystem::path& path);
 
-// The file's attributes (GetFileAttributesW), or 0xFFFFFFFF.
-std::uint32_t AttributesOf(const std::filesystem::path& path);
-bool SetAttributes(const std::filesystem::path& path, std::uint32_t attributes);
-inline constexpr std::uint32_t kReadOnly = 0x1;
-inline constexpr std::uint32_t kHidden = 0x2;
-inline constexpr std::uint32_t kArchive = 0x20;
+// The file's DACL in the security descriptor language, or empty; and a
+// DACL given to it in that language.
+std::string DaclOf(const std::filesystem::path& path);
+bool SetDacl(const std::filesystem::path& path, const char* sddl);
 
 }  // namespace kalvex_test
