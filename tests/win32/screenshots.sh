@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# kalvex.exe on the tests' X server, used with its keys as a person would:
-# the main window appears, the mix list opens and closes, the About box
-# opens from the "?" menu with the pointer on its first link, and Escape
-# closes both windows, which ends the program. A screenshot of each step is
-# kept for a person to look at.
+# Kalvex.exe on the tests' X server, used with its keys as a person would:
+# the main window appears, the mix list opens and closes, a report is saved
+# and the message box that says so is captioned with the program's name, the
+# About box opens from the "?" menu with the pointer on its first link, and
+# Escape closes both windows, which ends the program. A screenshot of each
+# step is kept for a person to look at.
 #
 #   screenshots.sh WINE_RUN STATE KALVEX_EXE FOLDER
 set -euo pipefail
@@ -32,6 +33,32 @@ xdotool mousemove 0 0
 xdotool key F4
 shot mix-list-open
 xdotool key Escape
+# File > "Salva...": the save dialog, a name typed in, then the message box,
+# captioned "Kalvex" as the program file is named.
+report='C:\users\kalvex-screenshots.txt'
+unix_report="$state/prefix/drive_c/users/kalvex-screenshots.txt"
+rm -f "$unix_report"
+xdotool key alt Return Return
+# (The system's dialog speaks Wine's language: it is known by having the focus.)
+focused=
+for _ in $(seq 200); do
+  focused=$(xdotool getwindowfocus getwindowname 2>/dev/null || true)
+  [ -n "$focused" ] && [ "$focused" != "KALVEX - V 4.0" ] && break
+  sleep 0.1
+done
+[ -n "$focused" ] && [ "$focused" != "KALVEX - V 4.0" ] || fail "no save dialog"
+xdotool key ctrl+a
+xdotool type --delay 10 "$report"
+xdotool key Return
+window Kalvex >/dev/null || fail "no message box captioned Kalvex after saving: $(xdotool search --onlyvisible --name . getwindowname %@ | paste -sd '|')"
+shot saved-message-box
+xdotool key Return
+for _ in $(seq 50); do
+  xdotool search --onlyvisible --name '^Kalvex$' >/dev/null 2>&1 || break
+  sleep 0.1
+done
+[ -s "$unix_report" ] || fail "the report was not saved"
+rm -f "$unix_report"
 # "?" > "Informazioni...": the menu bar from the keyboard, the second menu,
 # past "Aiuto..." and the separator.
 xdotool key alt Right Down Down Return
