@@ -66,6 +66,7 @@ constexpr char kGetOpenFileNameW[] = "GetOpenFileNameW";
 constexpr char kGetSaveFileNameW[] = "GetSaveFileNameW";
 constexpr char kPrintDlgW[] = "PrintDlgW";
 constexpr char kShellExecuteW[] = "ShellExecuteW";
+constexpr char kFindExecutableW[] = "FindExecutableW";
 
 HINSTANCE WINAPI OpenThroughDesktop(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, INT showCommand) {
     return reinterpret_cast<HINSTANCE>(fw::detail::OpenThroughDesktop(verb, file, showCommand));
@@ -87,6 +88,7 @@ KALVEX_LOADED_ON_FIRST_CALL(kComdlg32, GetOpenFileNameW);
 KALVEX_LOADED_ON_FIRST_CALL(kComdlg32, GetSaveFileNameW);
 KALVEX_LOADED_ON_FIRST_CALL(kComdlg32, PrintDlgW);
 KALVEX_LOADED_ON_FIRST_CALL(kShell32, ShellExecuteW);
+KALVEX_LOADED_ON_FIRST_CALL(kShell32, FindExecutableW);
 KALVEX_IMPORT_SLOT(ShellExecuteA, &OpenThroughDesktop);
 KALVEX_IMPORT_SLOT(OpenClipboard, &OpenDesktopClipboard);
 KALVEX_IMPORT_SLOT(EmptyClipboard, &EmptyDesktopClipboard);
