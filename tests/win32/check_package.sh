@@ -17,9 +17,9 @@ cd "$build"
 rm -f "$name.zip" "$name.exe"
 cpack >cpack.log 2>&1 || { cat cpack.log >&2; fail "cpack"; }
 
-# The archive: one folder with the program, its help, the licence and the
-# read-me, nothing else.
-files=("$program" KALVEX.HLP LICENSE.txt README.txt)
+# The archive: one folder with the program, its help and its copy, the
+# licence and the read-me, nothing else.
+files=("$program" KALVEX.HLP KALVEX.HTM LICENSE.txt README.txt)
 listing=$(cmake -E tar tf "$name.zip" | sort)
 want=$(printf "$name/%s\n" "${files[@]}" | sort)
 [ "$listing" = "$want" ] || fail "the archive holds: $listing"
@@ -60,6 +60,7 @@ for file in "${files[@]}" Uninstall.exe; do
   [ -f "$unix_folder/$file" ] || fail "not installed: $file"
 done
 cmp -s "$unix_folder/KALVEX.HLP" "$build/KALVEX.HLP" || fail "KALVEX.HLP differs"
+cmp -s "$unix_folder/KALVEX.HTM" "$build/KALVEX.HLP" || fail "KALVEX.HTM is not the help"
 shortcut=$(find_shortcuts | grep '/Programs/Kalvex/Kalvex.lnk$' || true)
 [ -n "$shortcut" ] || fail "no Kalvex\\Kalvex.lnk in the Start menu: $(find_shortcuts)"
 read -r target workdir < <(wine "$file_info" "$shortcut" | tr -d '\r' | paste -sd ' ')
