@@ -30,4 +30,40 @@ bool SetAttributes(const std::filesystem::path& path, std::uint32_t attributes) 
     return SetFileAttributesW(path.c_str(), attributes) != 0;
 }
 
+namespace {
+
+std::wstring DefaultValue(const std::wstring& key, bool* exists) {
+    HKEY opened = nullptr;
+    *exists = RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &opened) == ERROR_SUCCESS;
+    if (!*exists) return L"";
+    wchar_t value[256] = {};
+    DWORD size = sizeof value - sizeof(wchar_t);
+    const bool read = RegGetValueW(opened, nullptr, nullptr, RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS;
+    RegCloseKey(opened);
+    return read ? value : L"";
+}
+
+void SetDefaultValue(const std::wstring& key, const std::wstring& value) {
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+}  // namespace
+
+ScopedFileType::ScopedFileType(const std::wstring& extension, const std::wstring& command)
+    : m_extension(extension), m_type(L"KalvexTest" + extension) {
+    m_previous = DefaultValue(extension, &m_existed);
+    SetDefaultValue(extension, m_type);
+    if (!command.empty()) SetDefaultValue(m_type + L"\\shell\\open\\command", command);
+}
+
+ScopedFileType::~ScopedFileType() {
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, m_type.c_str());
+    if (m_existed) {
+        SetDefaultValue(m_extension, m_previous);
+    } else {
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, m_extension.c_str());
+    }
+}
+
 }  // namespace kalvex_test

@@ -1,9 +1,11 @@
-// What the tests of the file code do to files with the system's own calls.
-// Plain header (no Windows header): the tests also see the framework's.
+// What the tests do with the system's own calls: to files, and to the
+// shell's file types. Plain header (no Windows header): the tests also see
+// the framework's.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 namespace kalvex_test {
 
@@ -30,5 +32,22 @@ bool SetAttributes(const std::filesystem::path& path, std::uint32_t attributes);
 inline constexpr std::uint32_t kReadOnly = 0x1;
 inline constexpr std::uint32_t kHidden = 0x2;
 inline constexpr std::uint32_t kArchive = 0x20;
+
+// Gives files named `extension` (".htm") to `command` when the shell opens
+// them, "%1" standing for the file; an empty command gives them to no
+// program. What was registered before comes back with the end of this object.
+class ScopedFileType {
+public:
+    ScopedFileType(const std::wstring& extension, const std::wstring& command);
+    ~ScopedFileType();
+    ScopedFileType(const ScopedFileType&) = delete;
+    ScopedFileType& operator=(const ScopedFileType&) = delete;
+
+private:
+    std::wstring m_extension;
+    std::wstring m_type;
+    std::wstring m_previous;
+    bool m_existed = false;
+};
 
 }  // namespace kalvex_test
