@@ -35,9 +35,15 @@ std::wstring HelpDocument(const std::wstring& file) {
     if (file.size() <= kHelp.size() || !SameText(std::wstring_view(file).substr(file.size() - kHelp.size()), kHelp)) {
         return file;
     }
-    if (!IsFile(file) || !OpensInWinHelp(file)) return file;
-    const std::wstring page = file.substr(0, file.size() - kHelp.size()) + L".HTM";
-    return IsFile(page) ? page : file;
+    // Looked for in the current folder only: given a bare name, the shell
+    // may also look beside the program (Wine's does).
+    wchar_t full[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameW(file.c_str(), MAX_PATH, full, nullptr);
+    if (length == 0 || length >= MAX_PATH) return file;
+    const std::wstring help(full, length);
+    if (!IsFile(help) || !OpensInWinHelp(help)) return help;
+    const std::wstring page = help.substr(0, help.size() - kHelp.size()) + L".HTM";
+    return IsFile(page) ? page : help;
 }
 
 }  // namespace fw::win32
