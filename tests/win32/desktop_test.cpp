@@ -153,7 +153,8 @@ TEST(SystemShell, AnswersAsTheShellDoes) {
 // to WinHelp (Windows 10 and 11 have only a stub that says the format is no
 // longer supported) or to nothing, the HTML copy beside it is opened, in the
 // web browser; a viewer of .HLP files that is not WinHelp gets the file
-// itself. Without KALVEX.HLP nothing opens.
+// itself. Without KALVEX.HLP in the current folder nothing opens, even with
+// one beside the program (where Wine's shell would also look).
 TEST(SystemShell, OpensTheHelpWhereWinHelpWouldNot) {
     Folder folder;
     CurrentFolder current(folder.Path());
@@ -169,15 +170,17 @@ TEST(SystemShell, OpensTheHelpWhereWinHelpWouldNot) {
         std::wstring helpViewer;  // the program for .HLP files, none if empty
         bool help;                // KALVEX.HLP there
         bool page;                // KALVEX.HTM there
+        bool besideProgram;       // KALVEX.HLP beside the test program
         INT_PTR answer;           // above 32: opened
         std::string noted;        // what was opened, by whom
     };
     const Case cases[] = {
-        {"as Windows 10 has it", winHelp, true, true, 33, "browser " + Utf8(folder.Path() / "KALVEX.HTM")},
-        {"no program for .HLP", L"", true, true, 33, "browser " + Utf8(folder.Path() / "KALVEX.HTM")},
-        {"a viewer for .HLP", noting(L"viewer"), true, true, 33, "viewer " + Utf8(folder.Path() / "KALVEX.HLP")},
-        {"no KALVEX.HLP", winHelp, false, true, SE_ERR_FNF, ""},
-        {"no HTML copy", L"", true, false, SE_ERR_NOASSOC, ""},
+        {"as Windows 10 has it", winHelp, true, true, false, 33, "browser " + Utf8(folder.Path() / "KALVEX.HTM")},
+        {"no program for .HLP", L"", true, true, false, 33, "browser " + Utf8(folder.Path() / "KALVEX.HTM")},
+        {"a viewer for .HLP", noting(L"viewer"), true, true, false, 33, "viewer " + Utf8(folder.Path() / "KALVEX.HLP")},
+        {"no KALVEX.HLP", winHelp, false, true, false, SE_ERR_FNF, ""},
+        {"KALVEX.HLP only beside the program", winHelp, false, false, true, SE_ERR_FNF, ""},
+        {"no HTML copy", L"", true, false, false, SE_ERR_NOASSOC, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -186,6 +189,8 @@ TEST(SystemShell, OpensTheHelpWhereWinHelpWouldNot) {
         fs::remove(folder.Path() / "KALVEX.HTM");
         if (c.help) std::ofstream(folder.Path() / "KALVEX.HLP") << "<!DOCTYPE html>";
         if (c.page) std::ofstream(folder.Path() / "KALVEX.HTM") << "<!DOCTYPE html>";
+        const fs::path besideProgram = kalvex_test::ProgramFolder() / "KALVEX.HLP";
+        if (c.besideProgram) std::ofstream(besideProgram) << "<!DOCTYPE html>";
         const auto answer =
             reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", "KALVEX.HLP", nullptr, nullptr, SW_SHOW));
         if (c.answer > 32) {
@@ -207,6 +212,7 @@ TEST(SystemShell, OpensTheHelpWhereWinHelpWouldNot) {
         // output open.
         if (noted != c.noted) std::system("taskkill /IM winhlp32.exe >NUL 2>&1");
         fs::remove(opened);
+        fs::remove(besideProgram);
     }
 }
 

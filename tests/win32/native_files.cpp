@@ -30,6 +30,12 @@ bool SetAttributes(const std::filesystem::path& path, std::uint32_t attributes) 
     return SetFileAttributesW(path.c_str(), attributes) != 0;
 }
 
+std::filesystem::path ProgramFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path();
+}
+
 namespace {
 
 std::wstring DefaultValue(const std::wstring& key, bool* exists) {

@@ -33,6 +33,9 @@ inline constexpr std::uint32_t kReadOnly = 0x1;
 inline constexpr std::uint32_t kHidden = 0x2;
 inline constexpr std::uint32_t kArchive = 0x20;
 
+// The folder of the running program.
+std::filesystem::path ProgramFolder();
+
 // Gives files named `extension` (".htm") to `command` when the shell opens
 // them, "%1" standing for the file; an empty command gives them to no
 // program. What was registered before comes back with the end of this object.
