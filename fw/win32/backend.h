@@ -74,6 +74,10 @@ struct Clipboard {
 };
 const Clipboard& SystemClipboard();
 
+// CreateFontIndirectA as the program's calls reach it (fonts.cpp): a face of
+// fixed pitch asked for by name alone is asked for with a fixed pitch too.
+HFONT WINAPI CreateFontAsAsked(const LOGFONTA* logFont);
+
 // The program's icons made from its pictures, for the framework's own use
 // (a dialog's picture controls).
 HICON IconOf(UINT resource);
