@@ -78,6 +78,12 @@ const Clipboard& SystemClipboard();
 // fixed pitch asked for by name alone is asked for with a fixed pitch too.
 HFONT WINAPI CreateFontAsAsked(const LOGFONTA* logFont);
 
+// Answers WM_GETOBJECT for a control of the framework (accessible.cpp): its
+// accessible object for the client area where it tells a screen reader more
+// than the system's own, else 0 (the system's answer). The accessibility
+// DLLs are loaded on the first request.
+LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam);
+
 // The program's icons made from its pictures, for the framework's own use
 // (a dialog's picture controls).
 HICON IconOf(UINT resource);
