@@ -56,19 +56,27 @@ void SetDefaultValue(const std::wstring& key, const std::wstring& value) {
 
 }  // namespace
 
-ScopedFileType::ScopedFileType(const std::wstring& extension, const std::wstring& command)
-    : m_extension(extension), m_type(L"KalvexTest" + extension) {
-    m_previous = DefaultValue(extension, &m_existed);
-    SetDefaultValue(extension, m_type);
-    if (!command.empty()) SetDefaultValue(m_type + L"\\shell\\open\\command", command);
+ScopedFileType::ScopedFileType(const std::wstring& extension, const std::wstring& command) {
+    const std::wstring open = L"\\shell\\open\\command";
+    if (!extension.starts_with(L'.')) {
+        m_key = extension + open;
+        m_previous = DefaultValue(m_key, &m_existed);
+        SetDefaultValue(m_key, command);
+        return;
+    }
+    m_key = extension;
+    m_type = L"KalvexTest" + extension;
+    m_previous = DefaultValue(m_key, &m_existed);
+    SetDefaultValue(m_key, m_type);
+    if (!command.empty()) SetDefaultValue(m_type + open, command);
 }
 
 ScopedFileType::~ScopedFileType() {
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, m_type.c_str());
+    if (!m_type.empty()) RegDeleteTreeW(HKEY_CLASSES_ROOT, m_type.c_str());
     if (m_existed) {
-        SetDefaultValue(m_extension, m_previous);
+        SetDefaultValue(m_key, m_previous);
     } else {
-        RegDeleteTreeW(HKEY_CLASSES_ROOT, m_extension.c_str());
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, m_key.c_str());
     }
 }
 

@@ -36,9 +36,10 @@ inline constexpr std::uint32_t kArchive = 0x20;
 // The folder of the running program.
 std::filesystem::path ProgramFolder();
 
-// Gives files named `extension` (".htm") to `command` when the shell opens
-// them, "%1" standing for the file; an empty command gives them to no
-// program. What was registered before comes back with the end of this object.
+// Gives files named `extension` (".htm"), or addresses of a scheme
+// ("https"), to `command` when the shell opens them, "%1" standing for the
+// file; an empty command gives files to no program. What was registered
+// before comes back with the end of this object.
 class ScopedFileType {
 public:
     ScopedFileType(const std::wstring& extension, const std::wstring& command);
@@ -47,8 +48,8 @@ public:
     ScopedFileType& operator=(const ScopedFileType&) = delete;
 
 private:
-    std::wstring m_extension;
-    std::wstring m_type;
+    std::wstring m_key;   // whose value is changed
+    std::wstring m_type;  // made for a file type, empty for a scheme
     std::wstring m_previous;
     bool m_existed = false;
 };
