@@ -1,17 +1,28 @@
 #!/usr/bin/env bash
 # The portable archive and the installer, made as scripts/package-windows
 # makes them. The installer's version information; its first page, in
-# Italian (a screenshot is kept in screenshots/); then the installer run
-# silently under Wine, and its uninstaller: the files, the Start-menu
-# shortcut (started in the program's folder) and the uninstall entry come
-# and go, and no key of ours is left in the registry.
+# Italian; its pages walked through to the last, which starts Kalvex
+# (screenshots of the first and the last page are kept in screenshots/);
+# then the installer run silently under Wine, and its uninstaller: the
+# files, the Start-menu shortcut (started in the program's folder) and the
+# uninstall entry come and go, and no key of ours is left in the registry.
 #
 #   check_package.sh BUILD_DIR WINE_RUN STATE PROGRAM_FILE FILE_INFO_EXE
 set -euo pipefail
 build=$1 wine_run=$2 state=$3 program=$4 file_info=$5
 name=kalvex-4.0-win64
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# A failure keeps a picture of the screen as it was.
+fail() {
+  echo "FAIL: $*" >&2
+  import -window root "$build/screenshots/installer/failure.png" 2>/dev/null || true
+  exit 1
+}
 wine() { "$wine_run" "$state" "$@"; }
+# What a failure leaves running is ended, so that the test ends.
+cleanup() {
+  for running in "$name.exe" "$program"; do wine taskkill /F /IM "$running" >/dev/null 2>&1 || true; done
+}
+trap cleanup EXIT
 
 cd "$build"
 rm -f "$name.zip" "$name.exe"
@@ -37,6 +48,7 @@ timeout 20 xdotool search --sync --onlyvisible --name '^Installazione di Kalvex$
   || fail "no installer window 'Installazione di Kalvex': $(xdotool search --onlyvisible --name . getwindowname %@ | paste -sd '|')"
 sleep 1
 mkdir -p screenshots/installer
+rm -f screenshots/installer/failure.png
 import -window root screenshots/installer/first-page.png
 # Cancelled, and the question whether to stop answered yes.
 xdotool key Escape
@@ -54,7 +66,60 @@ unix_folder="$prefix/drive_c/Kalvex-test"
 rm -rf "$unix_folder"
 find_shortcuts() { find "$prefix/drive_c" -path '*Start Menu*' -name '*.lnk' -path '*Kalvex*' 2>/dev/null | sort; }
 [ -z "$(find_shortcuts)" ] || fail "a shortcut is there before installing"
+# Waits for the uninstaller, which copies itself away and runs from there;
+# the folder goes last.
+uninstall() {
+  wine "$unix_folder/Uninstall.exe" /S || fail "the uninstaller failed"
+  for _ in $(seq 150); do
+    [ -e "$unix_folder" ] || break
+    sleep 0.2
+  done
+  [ ! -e "$unix_folder" ] || fail "left behind: $(ls -A "$unix_folder")"
+}
 
+# Installed as a user installs it, with Enter on each page (welcome,
+# licence accepted, folder, Start-menu folder); the last page offers to
+# start Kalvex, checked, and Enter there starts it. (A screenshot of that
+# page is kept.)
+wine "$name.exe" "/D=$folder" &
+installer=$!
+timeout 20 xdotool search --sync --onlyvisible --name '^Installazione di Kalvex$' >/dev/null \
+  || fail "no installer window for the installation"
+# Enter, once the installer's window has the keyboard focus.
+enter() {
+  for _ in $(seq 100); do
+    [ "$(xdotool getwindowfocus getwindowname 2>/dev/null || true)" = "Installazione di Kalvex" ] && break
+    sleep 0.1
+  done
+  xdotool key Return
+}
+for _ in 1 2 3 4; do
+  sleep 1
+  enter
+done
+for _ in $(seq 100); do
+  [ -n "$(find_shortcuts)" ] && break
+  sleep 0.2
+done
+[ -n "$(find_shortcuts)" ] || fail "the installation through its pages made no shortcut"
+sleep 1
+import -window root screenshots/installer/last-page.png
+enter
+timeout 60 xdotool search --sync --onlyvisible --name '^KALVEX - V 4\.0$' >/dev/null \
+  || fail "the last page did not start Kalvex"
+wine taskkill /IM "$program" >/dev/null 2>&1 || true
+for _ in $(seq 100); do
+  kill -0 "$installer" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$installer" 2>/dev/null && fail "the installer did not end on its last page"
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name '^KALVEX - V 4\.0$' >/dev/null 2>&1 || break
+  sleep 0.1
+done
+uninstall
+
+# Then silently, and the results looked at.
 wine "$name.exe" /S "/D=$folder" || fail "the installer failed"
 for file in "${files[@]}" Uninstall.exe; do
   [ -f "$unix_folder/$file" ] || fail "not installed: $file"
@@ -97,13 +162,7 @@ done
 kill -0 "$runner" 2>/dev/null && fail "the installed program did not end when closed"
 [ "$found" = 1 ] || fail "the installed program showed no main window"
 
-# The uninstaller copies itself away and runs from there: wait for it.
-wine "$unix_folder/Uninstall.exe" /S || fail "the uninstaller failed"
-for _ in $(seq 150); do
-  [ -e "$unix_folder" ] || break
-  sleep 0.2
-done
-[ ! -e "$unix_folder" ] || fail "left behind: $(ls -A "$unix_folder")"
+uninstall
 [ -z "$(find_shortcuts)" ] || fail "shortcuts left behind: $(find_shortcuts)"
 for key in "$entry" 'HKLM\Software\The Kalvex developers'; do
   if wine reg query "$key" >/dev/null 2>&1; then fail "left in the registry: $key"; fi
