@@ -1,11 +1,11 @@
 // What a screen reader is told of the framework's controls through MSAA,
 // where the system's own accessible objects do not say it: an edit field or
-// a list is named by its label, a static text drawn sunken (a value shown) by
+// a list is named by its label (fw/accessibility.h, kept in its record when
+// the dialog is made), a static text drawn sunken (a value shown) by
 // its label with the value it shows, a list's selected row is spoken as the
 // list's object speaks it (CComboBox::GetItemSpokenText), a link
 // (CStatic::IsLink) is a link whose action is a click, and an icon is a
 // picture.
-#include <climits>
 #include <string>
 
 #include "fw/controls.h"
@@ -43,69 +43,33 @@ const Functions* Loaded() {
     return loaded;
 }
 
-std::wstring ClassOf(HWND window) {
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    return name;
-}
-
 std::wstring TextOfWindow(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
-bool IsTextStaticStyle(HWND window) {
-    return lstrcmpiW(ClassOf(window).c_str(), L"Static") == 0 &&
-           (GetWindowLongW(window, GWL_STYLE) & SS_TYPEMASK) <= SS_RIGHT;
-}
-
-// A static text drawn sunken shows a value, as a read-only field does.
-bool ShowsValue(HWND window) {
-    return IsTextStaticStyle(window) && (GetWindowLongW(window, GWL_EXSTYLE) & (WS_EX_STATICEDGE | WS_EX_CLIENTEDGE));
-}
-
-bool IsLabel(HWND window) {
-    return IsTextStaticStyle(window) && !ShowsValue(window) && GetWindowTextLengthW(window) > 0;
-}
-
-// As Windows finds a control's label: the static text just before it in the
-// dialog's order, looking back no further than a control with a tab stop or
-// a group mark; where that finds none (a form that lists its labels after
-// its fields), the nearest static text to its left on the same line.
-HWND LabelOf(HWND control) {
-    for (HWND before = GetWindow(control, GW_HWNDPREV); before != nullptr; before = GetWindow(before, GW_HWNDPREV)) {
-        if (IsLabel(before)) return before;
-        if ((GetWindowLongW(before, GWL_STYLE) & (WS_TABSTOP | WS_GROUP)) != 0) break;
-    }
-    RECT field{};
-    GetWindowRect(control, &field);
-    HWND nearest = nullptr;
-    LONG nearestRight = LONG_MIN;
-    for (HWND other = GetWindow(control, GW_HWNDFIRST); other != nullptr; other = GetWindow(other, GW_HWNDNEXT)) {
-        RECT r{};
-        if (!IsLabel(other) || !GetWindowRect(other, &r)) continue;
-        if (r.top < field.bottom && field.top < r.bottom && r.right <= field.left && r.right > nearestRight) {
-            nearest = other;
-            nearestRight = r.right;
-        }
-    }
-    return nearest;
-}
-
 enum class Role { None, Field, List, Value, Link, Picture };
 
-Role RoleOf(HWND window) {
-    const std::wstring name = ClassOf(window);
-    if (lstrcmpiW(name.c_str(), L"Edit") == 0) return Role::Field;
-    if (lstrcmpiW(name.c_str(), L"ComboBox") == 0) return Role::List;
-    if (lstrcmpiW(name.c_str(), L"Static") == 0 && (GetWindowLongW(window, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-        return Role::Picture;
+Role RoleOf(const Window& window) {
+    switch (window.kind) {
+    case Kind::Edit:
+        return Role::Field;
+    case Kind::ComboBox:
+        return Role::List;
+    case Kind::Static:
+        break;
+    default:
+        return Role::None;
     }
-    if (!IsTextStaticStyle(window)) return Role::None;
-    const auto* label = dynamic_cast<const CStatic*>(detail::AttachedTo(window));
+    const LONG type = GetWindowLongW(window.handle, GWL_STYLE) & SS_TYPEMASK;
+    if (type == SS_ICON) return Role::Picture;
+    if (type > SS_RIGHT) return Role::None;  // not a text
+    const auto* label = dynamic_cast<const CStatic*>(window.attached);
     if (label != nullptr && label->IsLink()) return Role::Link;
-    return ShowsValue(window) ? Role::Value : Role::None;
+    // A static text drawn sunken shows a value, as a read-only field does.
+    const LONG edges = GetWindowLongW(window.handle, GWL_EXSTYLE) & (WS_EX_STATICEDGE | WS_EX_CLIENTEDGE);
+    return edges != 0 ? Role::Value : Role::None;
 }
 
 // The list's selected row as its object speaks it; nothing without one.
@@ -165,8 +129,8 @@ public:
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (!IsSelf(child) || name == nullptr || m_role == Role::Link) return m_system->get_accName(child, name);
         if (m_role == Role::Picture) return Answer(L"", name);  // not the icon's number that its text may hold
-        const HWND label = LabelOf(m_window);
-        if (label != nullptr) return Answer(TextOfWindow(label), name);
+        const Window* held = HeldBy(m_window);
+        if (held != nullptr && held->label != nullptr) return Answer(TextOfWindow(held->label), name);
         if (m_role == Role::List) return Answer(SelectedRow(m_window), name);  // a list named by its row
         return m_system->get_accName(child, name);
     }
@@ -279,7 +243,9 @@ private:
 
 LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam) {
     if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) return 0;
-    const Role role = RoleOf(window);
+    const Window* held = HeldBy(window);
+    if (held == nullptr) return 0;
+    const Role role = RoleOf(*held);
     if (role == Role::None) return 0;
     const Functions* f = Loaded();
     if (f == nullptr) return 0;

@@ -21,6 +21,7 @@ struct Window : detail::WindowRecord {
     HWND handle = nullptr;
     WNDPROC previous = nullptr;  // the window procedure before ours
     Kind kind = Kind::Other;
+    HWND label = nullptr;  // the static text that names it to a screen reader (fw/accessibility.h)
 };
 
 // The record of a window of this process, made when first asked for;
