@@ -18,6 +18,14 @@ fail() {
   exit 1
 }
 wine() { "$wine_run" "$state" "$@"; }
+# Whether the process ends within ten seconds.
+ends() {
+  for _ in $(seq 100); do
+    kill -0 "$1" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  return 1
+}
 # What a failure leaves running is ended, so that the test ends.
 cleanup() {
   for running in "$name.exe" "$program"; do wine taskkill /F /IM "$running" >/dev/null 2>&1 || true; done
@@ -54,11 +62,7 @@ import -window root screenshots/installer/first-page.png
 xdotool key Escape
 sleep 1
 xdotool key Return
-for _ in $(seq 100); do
-  kill -0 "$installer" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$installer" 2>/dev/null && fail "the installer did not end when cancelled"
+ends "$installer" || fail "the installer did not end when cancelled"
 
 prefix="$state/prefix"
 folder='C:\Kalvex-test'
@@ -108,11 +112,7 @@ enter
 timeout 60 xdotool search --sync --onlyvisible --name '^KALVEX - V 4\.0$' >/dev/null \
   || fail "the last page did not start Kalvex"
 wine taskkill /IM "$program" >/dev/null 2>&1 || true
-for _ in $(seq 100); do
-  kill -0 "$installer" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$installer" 2>/dev/null && fail "the installer did not end on its last page"
+ends "$installer" || fail "the installer did not end on its last page"
 for _ in $(seq 100); do
   xdotool search --onlyvisible --name '^KALVEX - V 4\.0$' >/dev/null 2>&1 || break
   sleep 0.1
@@ -155,11 +155,7 @@ found=0
 timeout 20 xdotool search --sync --onlyvisible --name '^KALVEX - V 4\.0$' >/dev/null && found=1
 # Closed as a user closes it (WM_CLOSE to its windows), so that it ends.
 wine taskkill /IM "$program" >/dev/null 2>&1 || true
-for _ in $(seq 100); do
-  kill -0 "$runner" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$runner" 2>/dev/null && fail "the installed program did not end when closed"
+ends "$runner" || fail "the installed program did not end when closed"
 [ "$found" = 1 ] || fail "the installed program showed no main window"
 
 uninstall
