@@ -10,7 +10,7 @@
 # that start the two programs are ${program_cmd[@]} and ${baseline_cmd[@]}.
 #
 # With bench_windows=1 (bench/startup --windows) the two are the Windows
-# build's kalvex.exe and a bare Win32 dialog (bench/baseline/win32.cpp),
+# build's Kalvex.exe and a bare Win32 dialog (bench/baseline/win32.cpp),
 # started under Wine in a prefix of the benchmark's own
 # (build/windows/bench-wine), whose X server and Wine server stay up for the
 # whole series; the working folder is build/windows.
@@ -26,7 +26,7 @@ watch=("$watcher")
 clock=$tools/startup_clock.so
 if [ -n "${bench_windows:-}" ]; then
   wine_state=$root/build/windows/bench-wine
-  program=${BENCH_PROGRAM:-$root/build/windows/kalvex.exe}
+  program=${BENCH_PROGRAM:-$root/build/windows/Kalvex.exe}
   baseline=${BENCH_BASELINE:-$root/build/windows/bench/baseline.exe}
   watch=("$watcher" --unmanaged)  # Wine's windows, with no window manager
   program_cmd=("$root/scripts/wine-run" "$wine_state" "$program")

@@ -1,9 +1,15 @@
 // Writes the program's icons as Windows icon files, for the resource script:
 // FOLDER/icon<id>.ico for each icon of the resource table. Each file holds
-// the picture at 32 x 32 and enlarged by whole factors (64, 256), every
-// pixel a square block, in 16 colours with a transparency mask.
+// the picture at the sizes the desktop shows (title bar and lists 16,
+// task bar and desktop 32, Explorer's tiles 48 and up), in 16 colours with a
+// transparency mask: as drawn (32 x 32), enlarged by whole factors (64, 256)
+// with every pixel a square block, and rendered from it for 16 and 48.
 // Built and run on the build machine: make_ico FOLDER
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <map>
+#include <tuple>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -15,7 +21,7 @@
 
 namespace {
 
-constexpr int kFactors[] = {1, 2, 8};
+constexpr int kSides[] = {16, 32, 48, 64, 256};
 constexpr std::size_t kColours = 16;
 
 class Bytes {
@@ -49,6 +55,96 @@ std::size_t IndexOf(const std::vector<fw::Argb>& palette, fw::Argb colour) {
         if (palette[k] == colour) return k;
     }
     return 0;
+}
+
+// The picture at side x side. A whole multiple of its size enlarges each
+// pixel to a block. Any other size is drawn again from the picture: its
+// shape, interpolated between the pixels' centres, is drawn with an outline
+// one pixel wide in the colour that outlines the picture, and filled with the
+// picture's inner colours interpolated likewise, each in the nearest colour
+// of the palette. So the small and the larger sizes keep the thin outline.
+fw::Picture Rendered(const fw::Picture& picture, int side, const std::vector<fw::Argb>& palette) {
+    if (side % picture.width == 0 && side % picture.height == 0) return fw::Resized(picture, side, side);
+    const auto opaque = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < picture.width && y < picture.height && picture.Opaque(x, y);
+    };
+    // The picture's edge: opaque pixels next to a transparent one.
+    const auto edge = [&](int x, int y) {
+        return opaque(x, y) && (!opaque(x - 1, y) || !opaque(x + 1, y) || !opaque(x, y - 1) || !opaque(x, y + 1));
+    };
+    std::map<fw::Argb, int> edgeColours;
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            if (edge(x, y)) ++edgeColours[picture.At(x, y)];
+        }
+    }
+    fw::Argb outline = palette[0];
+    int most = 0;
+    for (const auto& [colour, count] : edgeColours) {
+        if (count > most) std::tie(outline, most) = std::tie(colour, count);
+    }
+    const auto nearest = [&](const double rgb[3]) {
+        fw::Argb best = palette[0];
+        double bestDistance = -1;
+        for (const fw::Argb candidate : palette) {
+            double distance = 0;
+            for (int c = 0; c < 3; ++c) {
+                const double d = rgb[c] - ((candidate >> (16 - 8 * c)) & 0xFF);
+                distance += d * d;
+            }
+            if (bestDistance < 0 || distance < bestDistance) std::tie(best, bestDistance) = std::tie(candidate, distance);
+        }
+        return best;
+    };
+
+    fw::Picture out;
+    out.width = out.height = side;
+    out.palette = picture.palette;
+    out.pixels.assign(static_cast<std::size_t>(side) * side, fw::kTransparent);
+    const double scale = static_cast<double>(picture.width) / side;
+    // Opaque where the shape, interpolated at the new pixel's centre, covers half.
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const double u = (x + 0.5) * scale - 0.5;
+            const double v = (y + 0.5) * scale - 0.5;
+            const int x0 = static_cast<int>(std::floor(u));
+            const int y0 = static_cast<int>(std::floor(v));
+            double shape = 0;
+            double inner = 0;
+            double rgb[3] = {0, 0, 0};
+            for (int dy = 0; dy < 2; ++dy) {
+                for (int dx = 0; dx < 2; ++dx) {
+                    const double weight = (dx ? u - x0 : 1 - (u - x0)) * (dy ? v - y0 : 1 - (v - y0));
+                    if (!opaque(x0 + dx, y0 + dy)) continue;
+                    shape += weight;
+                    if (edge(x0 + dx, y0 + dy)) continue;
+                    const fw::Argb colour = picture.At(x0 + dx, y0 + dy);
+                    for (int c = 0; c < 3; ++c) rgb[c] += weight * ((colour >> (16 - 8 * c)) & 0xFF);
+                    inner += weight;
+                }
+            }
+            if (shape < 0.5) continue;
+            if (inner > 0) {
+                for (double& c : rgb) c /= inner;
+                out.pixels[static_cast<std::size_t>(y) * side + x] = nearest(rgb);
+            } else {
+                out.pixels[static_cast<std::size_t>(y) * side + x] = outline;
+            }
+        }
+    }
+    // The outline, one pixel wide, around what is opaque now.
+    const fw::Picture filled = out;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const auto at = [&](int px, int py) {
+                return px >= 0 && py >= 0 && px < side && py < side && filled.Opaque(px, py);
+            };
+            if (at(x, y) && (!at(x - 1, y) || !at(x + 1, y) || !at(x, y - 1) || !at(x, y + 1))) {
+                out.pixels[static_cast<std::size_t>(y) * side + x] = outline;
+            }
+        }
+    }
+    return out;
 }
 
 // One image of the file: the header, the palette, the colour rows and the
@@ -102,18 +198,16 @@ bool WriteIcon(const fw::Picture& picture, const std::string& path) {
         return false;
     }
     std::vector<std::string> images;
-    for (const int factor : kFactors) {
-        images.push_back(Image(fw::Resized(picture, picture.width * factor, picture.height * factor), palette));
-    }
+    for (const int side : kSides) images.push_back(Image(Rendered(picture, side, palette), palette));
     Bytes out;
     out.U16(0);
     out.U16(1);  // icons
     out.U16(static_cast<unsigned>(images.size()));
     std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(images.size());
     for (std::size_t k = 0; k < images.size(); ++k) {
-        const int side = picture.width * kFactors[k];
+        const int side = kSides[k];
         out.U8(side >= 256 ? 0 : side);  // 0 stands for 256
-        out.U8(picture.height * kFactors[k] >= 256 ? 0 : picture.height * kFactors[k]);
+        out.U8(side >= 256 ? 0 : side);
         out.U8(kColours);
         out.U8(0);
         out.U16(1);

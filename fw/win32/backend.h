@@ -21,6 +21,7 @@ struct Window : detail::WindowRecord {
     HWND handle = nullptr;
     WNDPROC previous = nullptr;  // the window procedure before ours
     Kind kind = Kind::Other;
+    HWND label = nullptr;  // the static text that names it to a screen reader (fw/accessibility.h)
 };
 
 // The record of a window of this process, made when first asked for;
@@ -73,6 +74,16 @@ struct Clipboard {
     decltype(&::CloseClipboard) close;
 };
 const Clipboard& SystemClipboard();
+
+// CreateFontIndirectA as the program's calls reach it (fonts.cpp): a face of
+// fixed pitch asked for by name alone is asked for with a fixed pitch too.
+HFONT WINAPI CreateFontAsAsked(const LOGFONTA* logFont);
+
+// Answers WM_GETOBJECT for a control of the framework (accessible.cpp): its
+// accessible object for the client area where it tells a screen reader more
+// than the system's own, else 0 (the system's answer). The accessibility
+// DLLs are loaded on the first request.
+LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam);
 
 // The program's icons made from its pictures, for the framework's own use
 // (a dialog's picture controls).

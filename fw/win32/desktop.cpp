@@ -6,6 +6,7 @@
 #include "fw/desktop.h"
 #include "fw/diagnostics.h"
 #include "fw/win32/backend.h"
+#include "fw/win32/help_file.h"
 #include "fw/win32/text.h"
 
 #include <winspool.h>  // after the Windows headers
@@ -106,9 +107,12 @@ public:
     }
 
     // A relative name is the shell's business: it looks in the current folder.
+    // A help file named .HLP is opened as the HTML page beside it where the
+    // shell would give it to WinHelp (help_file.h).
     INT_PTR Open(const CString& file, int showCommand) override {
+        const std::wstring document = HelpDocument(Wide(file.View()));
         return reinterpret_cast<INT_PTR>(
-            ShellExecuteW(nullptr, L"open", Wide(file.View()).c_str(), nullptr, nullptr, showCommand));
+            ShellExecuteW(nullptr, L"open", document.c_str(), nullptr, nullptr, showCommand));
     }
 
     BOOL OpenClipboard(HWND owner) override { return SystemClipboard().open(owner); }

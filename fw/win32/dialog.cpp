@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "fw/accessibility.h"
 #include "fw/app.h"
 #include "fw/dialog.h"
 #include "fw/exception.h"
@@ -44,13 +45,22 @@ void SetMenuBar(HWND window, const MenuTemplate& menu) {
 }
 
 // The controls take what the template gives them beyond the dialog
-// manager's own: the pictures, no text limit.
+// manager's own: the pictures, no text limit, and the labels that name them
+// to a screen reader.
 void PrepareControls(HWND dialog, const DialogTemplate& dt) {
-    std::size_t i = 0;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT), ++i) {
+    std::vector<HWND> children;  // in template order
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    const std::vector<int> labels = ControlLabels(dt);
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        HWND child = children[i];
         Window* control = RecordOf(child);
         if (control != nullptr && control->kind == Kind::Edit) SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
         if (i >= dt.controls.size()) continue;
+        if (control != nullptr && labels[i] >= 0 && static_cast<std::size_t>(labels[i]) < children.size()) {
+            control->label = children[static_cast<std::size_t>(labels[i])];
+        }
         const ControlTemplate& item = dt.controls[i];
         if (item.kind == ControlKind::Static && (item.style & SS_TYPEMASK) == SS_ICON && item.image != 0) {
             SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(IconOf(item.image)), 0);

@@ -16,7 +16,8 @@
 // The program's calls of the shell's "open" and of the clipboard go to the
 // framework's desktop (fw/desktop.h), which tests replace: the import slots
 // of ShellExecuteA, OpenClipboard, EmptyClipboard and CloseClipboard hold
-// the framework's functions.
+// the framework's functions. Its font requests go to the framework's
+// (fonts.cpp), which asks for faces of fixed pitch as such.
 #include "fw/desktop.h"
 #include "fw/win32/backend.h"
 
@@ -76,6 +77,7 @@ constexpr char kGetOpenFileNameW[] = "GetOpenFileNameW";
 constexpr char kGetSaveFileNameW[] = "GetSaveFileNameW";
 constexpr char kPrintDlgW[] = "PrintDlgW";
 constexpr char kShellExecuteW[] = "ShellExecuteW";
+constexpr char kFindExecutableW[] = "FindExecutableW";
 
 HINSTANCE WINAPI OpenThroughDesktop(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, INT showCommand) {
     return reinterpret_cast<HINSTANCE>(fw::detail::OpenThroughDesktop(verb, file, showCommand));
@@ -102,7 +104,9 @@ KALVEX_LOADED_ON_FIRST_CALL(kComdlg32, GetOpenFileNameW);
 KALVEX_LOADED_ON_FIRST_CALL(kComdlg32, GetSaveFileNameW);
 KALVEX_LOADED_ON_FIRST_CALL(kComdlg32, PrintDlgW);
 KALVEX_LOADED_ON_FIRST_CALL(kShell32, ShellExecuteW);
+KALVEX_LOADED_ON_FIRST_CALL(kShell32, FindExecutableW);
 KALVEX_IMPORT_SLOT(ShellExecuteA, &OpenThroughDesktop);
 KALVEX_IMPORT_SLOT(OpenClipboard, &OpenDesktopClipboard);
 KALVEX_IMPORT_SLOT(EmptyClipboard, &EmptyDesktopClipboard);
 KALVEX_IMPORT_SLOT(CloseClipboard, &CloseDesktopClipboard);
+KALVEX_IMPORT_SLOT(CreateFontIndirectA, &fw::win32::CreateFontAsAsked);

@@ -75,6 +75,9 @@ LRESULT CALLBACK WindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARA
         PasteOneLine(handle);
         return 0;
     }
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT answer = AnswerGetObject(handle, wParam, lParam)) return answer;
+    }
     return Deliver(window, message, wParam, lParam);
 }
 

@@ -57,6 +57,10 @@ TEST(PrintingToAMetafile, ThePageHoldsTheReportLinesInTwelvePointCourierNew) {
         EXPECT_EQ(text.face, "Courier New");
         EXPECT_EQ(text.height, -(printed.logPixelsY * 120 / 720));
         EXPECT_FALSE(text.underline);
+        // In a face of fixed pitch, Courier New's or, where it is missing,
+        // another's: the columns line up.
+        ASSERT_EQ(text.advances.size(), text.text.size());
+        for (const int advance : text.advances) EXPECT_EQ(advance, text.advances.front());
     }
     EXPECT_TRUE(printed.texts[1].text.empty());
     EXPECT_TRUE(printed.texts[9].text.empty());

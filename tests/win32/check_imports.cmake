@@ -8,7 +8,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 set(system_dlls
-  advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll
+  advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll oleacc.dll ole32.dll oleaut32.dll
   shell32.dll user32.dll version.dll winspool.drv)
 if(DEFINED SYSTEM_DLLS)
   set(system_dlls ${SYSTEM_DLLS})

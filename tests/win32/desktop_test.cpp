@@ -3,10 +3,13 @@
 // them under Windows (here: Wine).
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "fw/app.h"
@@ -17,6 +20,7 @@
 #include "fw/testing.h"
 #include "fw/win32/testing/support.h"
 #include "tests/support/temporary_folder.h"
+#include "tests/win32/native_files.h"
 
 #include <winspool.h>  // after the Windows headers
 
@@ -125,6 +129,73 @@ TEST(SystemShell, AnswersAsTheShellDoes) {
         SCOPED_TRACE(c.file);
         EXPECT_EQ(reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", c.file, nullptr, nullptr, SW_SHOWNORMAL)),
                   c.answer);
+    }
+}
+
+// The help, KALVEX.HLP in the current folder: where the shell would give it
+// to WinHelp (Windows 10 and 11 have only a stub that says the format is no
+// longer supported) or to nothing, the HTML copy beside it is opened, in the
+// web browser; a viewer of .HLP files that is not WinHelp gets the file
+// itself. Without KALVEX.HLP in the current folder nothing opens, even with
+// one beside the program (where Wine's shell would also look).
+TEST(SystemShell, OpensTheHelpWhereWinHelpWouldNot) {
+    Folder folder;
+    CurrentFolder current(folder.Path());
+    const fs::path opened = folder.Path() / "opened.txt";
+    // Programs that note what they were given to open.
+    const auto noting = [&](const std::wstring& who) {
+        return L"C:\\windows\\system32\\cmd.exe /c echo " + who + L" %1>> \"" + opened.wstring() + L"\"";
+    };
+    kalvex_test::ScopedFileType browser(L".htm", noting(L"browser"));
+    const std::wstring winHelp = L"\"C:\\windows\\system32\\winhlp32.exe\" \"%1\"";
+    struct Case {
+        const char* name;
+        std::wstring helpViewer;  // the program for .HLP files, none if empty
+        bool help;                // KALVEX.HLP there
+        bool page;                // KALVEX.HTM there
+        bool besideProgram;       // KALVEX.HLP beside the test program
+        INT_PTR answer;           // above 32: opened
+        std::string noted;        // what was opened, by whom
+    };
+    const Case cases[] = {
+        {"as Windows 10 has it", winHelp, true, true, false, 33, "browser " + Utf8(folder.Path() / "KALVEX.HTM")},
+        {"no program for .HLP", L"", true, true, false, 33, "browser " + Utf8(folder.Path() / "KALVEX.HTM")},
+        {"a viewer for .HLP", noting(L"viewer"), true, true, false, 33, "viewer " + Utf8(folder.Path() / "KALVEX.HLP")},
+        {"no KALVEX.HLP", winHelp, false, true, false, SE_ERR_FNF, ""},
+        {"KALVEX.HLP only beside the program", winHelp, false, false, true, SE_ERR_FNF, ""},
+        {"no HTML copy", L"", true, false, false, SE_ERR_NOASSOC, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        kalvex_test::ScopedFileType help(L".hlp", c.helpViewer);
+        fs::remove(folder.Path() / "KALVEX.HLP");
+        fs::remove(folder.Path() / "KALVEX.HTM");
+        if (c.help) std::ofstream(folder.Path() / "KALVEX.HLP") << "<!DOCTYPE html>";
+        if (c.page) std::ofstream(folder.Path() / "KALVEX.HTM") << "<!DOCTYPE html>";
+        const fs::path besideProgram = kalvex_test::ProgramFolder() / "KALVEX.HLP";
+        if (c.besideProgram) std::ofstream(besideProgram) << "<!DOCTYPE html>";
+        const auto answer =
+            reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", "KALVEX.HLP", nullptr, nullptr, SW_SHOW));
+        if (c.answer > 32) {
+            EXPECT_GT(answer, 32);
+        } else {
+            EXPECT_EQ(answer, c.answer);
+        }
+        // The program runs on its own: wait for its note (or, where nothing
+        // should open, a while).
+        std::string noted;
+        for (int wait = 0; wait < (c.noted.empty() ? 10 : 100) && noted.empty(); ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            noted = Read(opened);
+        }
+        while (!noted.empty() && (noted.back() == '\n' || noted.back() == '\r' || noted.back() == ' '))
+            noted.pop_back();
+        EXPECT_EQ(noted, c.noted);
+        // A WinHelp started by mistake would stay up, and keep the test's
+        // output open.
+        if (noted != c.noted) std::system("taskkill /IM winhlp32.exe >NUL 2>&1");
+        fs::remove(opened);
+        fs::remove(besideProgram);
     }
 }
 

@@ -165,4 +165,47 @@ TEST(Win32Icons, ResourceIconsAreThePictures) {
     }
 }
 
+// The program's icon holds an image for each size the desktop shows, drawn at
+// that size (16 and 48 pixels are renderings of the ring of their own, not
+// scaled pictures): the ring with its hole, outlined in black.
+TEST(Win32Icons, ProgramIconAtEverySizeTheDesktopShows) {
+    HRSRC group = FindResourceW(nullptr, MAKEINTRESOURCEW(128), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    ASSERT_NE(group, nullptr);
+    const auto* directory = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group)));
+    // The directory: 6 bytes, then 14 for each image (width, height, ...,
+    // and the image's resource number in the last two).
+    const int count = directory[4] | directory[5] << 8;
+    std::vector<int> sides;
+    for (int k = 0; k < count; ++k) {
+        const BYTE* entry = directory + 6 + 14 * k;
+        const int side = entry[0] == 0 ? 256 : entry[0];
+        SCOPED_TRACE(side);
+        sides.push_back(side);
+        HRSRC image = FindResourceW(nullptr, MAKEINTRESOURCEW(entry[12] | entry[13] << 8), MAKEINTRESOURCEW(3));
+        ASSERT_NE(image, nullptr);
+        HICON icon = CreateIconFromResourceEx(static_cast<BYTE*>(LockResource(LoadResource(nullptr, image))),
+                                              SizeofResource(nullptr, image), TRUE, 0x00030000, 0, 0, LR_DEFAULTCOLOR);
+        ASSERT_NE(icon, nullptr);
+        const Planes planes = PlanesOf(icon);
+        DestroyIcon(icon);
+        ASSERT_EQ(planes.width, side);
+        ASSERT_EQ(planes.height, side);
+        // What shows: the colour where the mask keeps it, else nothing (0).
+        const auto at = [&](int x, int y) {
+            const std::size_t pixel = static_cast<std::size_t>(y) * side + x;
+            return planes.mask[pixel] != 0 ? 0u : planes.colour[pixel] | 0xFF000000u;
+        };
+        EXPECT_EQ(at(side / 2, side / 2), 0u) << "the hole";
+        EXPECT_EQ(at(0, 0), 0u) << "the corner";
+        // Down the middle column: the outline, then the ring's greys.
+        int y = 0;
+        while (y < side && at(side / 2, y) == 0) ++y;
+        ASSERT_LT(y, side / 4);
+        EXPECT_EQ(at(side / 2, y), 0xFF000000u);
+        EXPECT_NE(at(side / 2, y + side / 8), 0xFF000000u);
+        EXPECT_NE(at(side / 2, y + side / 8), 0u);
+    }
+    EXPECT_EQ(sides, (std::vector<int>{16, 32, 48, 64, 256}));
+}
+
 }  // namespace

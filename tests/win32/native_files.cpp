@@ -56,4 +56,54 @@ bool SetDacl(const std::filesystem::path& path, const char* sddl) {
     return set;
 }
 
+std::filesystem::path ProgramFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path();
+}
+
+namespace {
+
+std::wstring DefaultValue(const std::wstring& key, bool* exists) {
+    HKEY opened = nullptr;
+    *exists = RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &opened) == ERROR_SUCCESS;
+    if (!*exists) return L"";
+    wchar_t value[256] = {};
+    DWORD size = sizeof value - sizeof(wchar_t);
+    const bool read = RegGetValueW(opened, nullptr, nullptr, RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS;
+    RegCloseKey(opened);
+    return read ? value : L"";
+}
+
+void SetDefaultValue(const std::wstring& key, const std::wstring& value) {
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+}  // namespace
+
+ScopedFileType::ScopedFileType(const std::wstring& extension, const std::wstring& command) {
+    const std::wstring open = L"\\shell\\open\\command";
+    if (!extension.starts_with(L'.')) {
+        m_key = extension + open;
+        m_previous = DefaultValue(m_key, &m_existed);
+        SetDefaultValue(m_key, command);
+        return;
+    }
+    m_key = extension;
+    m_type = L"KalvexTest" + extension;
+    m_previous = DefaultValue(m_key, &m_existed);
+    SetDefaultValue(m_key, m_type);
+    if (!command.empty()) SetDefaultValue(m_type + open, command);
+}
+
+ScopedFileType::~ScopedFileType() {
+    if (!m_type.empty()) RegDeleteTreeW(HKEY_CLASSES_ROOT, m_type.c_str());
+    if (m_existed) {
+        SetDefaultValue(m_key, m_previous);
+    } else {
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, m_key.c_str());
+    }
+}
+
 }  // namespace kalvex_test

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A winspool.drv planted beside kalvex.exe (a zip unpacked into a Downloads
+# A winspool.drv planted beside Kalvex.exe (a zip unpacked into a Downloads
 # folder) is never loaded, with Windows' search order (a DLL of the
 # program's folder before the system's): neither at start nor when File >
 # "Stampa..." loads the printers' DLL. A program that imports winspool.drv,
@@ -54,4 +54,4 @@ kill -0 "$runner" 2>/dev/null && fail "Escape did not end the program"
 wait "$runner" || fail "the program ended with status $?"
 runner=
 [ -f "$marker" ] && fail "the planted winspool.drv was loaded"
-echo "kalvex.exe loaded no winspool.drv from its own folder, at start or for printing"
+echo "Kalvex.exe loaded no winspool.drv from its own folder, at start or for printing"

@@ -34,7 +34,7 @@ TEST(WindowsResources, VersionInformation) {
         const wchar_t* value;
     };
     for (const Row row : {Row{L"ProductName", L"Kalvex"}, Row{L"ProductVersion", L"4.0"}, Row{L"FileVersion", L"4.0"},
-                          Row{L"OriginalFilename", L"kalvex.exe"}}) {
+                          Row{L"OriginalFilename", L"Kalvex.exe"}}) {
         const std::wstring query = std::wstring(L"\\StringFileInfo\\041004E4\\") + row.name;
         wchar_t* value = nullptr;
         ASSERT_TRUE(VerQueryValueW(block.data(), query.c_str(), reinterpret_cast<void**>(&value), &length))

@@ -436,6 +436,11 @@ int CALLBACK ReadRecord(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPA
         drawn.face = FaceOf(reading->selected);
         drawn.height = reading->selected.lfHeight;
         drawn.underline = reading->selected.lfUnderline != 0;
+        if (text->emrtext.offDx != 0) {
+            const auto* advances =
+                reinterpret_cast<const INT*>(reinterpret_cast<const BYTE*>(record) + text->emrtext.offDx);
+            drawn.advances.assign(advances, advances + text->emrtext.nChars);
+        }
         reading->texts.push_back(drawn);
         break;
     }

@@ -152,6 +152,7 @@ struct MetafileText {
     std::string face;  // the selected font's
     int height = 0;    // its lfHeight
     bool underline = false;
+    std::vector<int> advances;  // each character's, as the context measured it
 };
 HDC CreateMetafileContext();
 // Marks the start of a page in the metafile.
