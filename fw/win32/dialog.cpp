@@ -167,10 +167,11 @@ HWND OpenDialogWindow(CDialog& dialog, UINT templateId, HWND owner) {
     // Shown once it is initialised and centred.
     DialogTemplate hidden = *found;
     hidden.style &= ~WS_VISIBLE;
-    const std::vector<std::uint16_t> bytes = win32::BuildDialogTemplate(hidden, win32::TemplateMenu::Omitted);
+    const std::vector<std::uint16_t> bytes = win32::BuildDialogTemplate(hidden);
     win32::Creating creating{dialog, *found};
-    HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(bytes.data()),
-                                             owner, win32::DialogProcedure, reinterpret_cast<LPARAM>(&creating));
+    HWND window =
+        CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(bytes.data()), owner,
+                                   win32::DialogProcedure, reinterpret_cast<LPARAM>(&creating));
     if (window != nullptr) win32::Centre(window, owner);
     return window;
 }

@@ -64,7 +64,7 @@ private:
 
 }  // namespace
 
-std::vector<std::uint16_t> BuildDialogTemplate(const DialogTemplate& dialog, TemplateMenu menu) {
+std::vector<std::uint16_t> BuildDialogTemplate(const DialogTemplate& dialog) {
     if (dialog.controls.size() > std::numeric_limits<std::uint16_t>::max()) return {};
     Writer out;
     out.Word(1);         // dlgVer
@@ -77,11 +77,7 @@ std::vector<std::uint16_t> BuildDialogTemplate(const DialogTemplate& dialog, Tem
     out.Short(dialog.y);
     out.Short(dialog.cx);
     out.Short(dialog.cy);
-    if (menu == TemplateMenu::ByOrdinal && dialog.menu != 0) {
-        out.Ordinal(static_cast<std::uint16_t>(dialog.menu));
-    } else {
-        out.Word(0);
-    }
+    out.Word(0);  // no menu
     out.Word(0);  // the system's dialog class
     out.Text(dialog.caption);
     if ((dialog.style & DS_SETFONT) != 0) {

@@ -173,7 +173,7 @@ TEST(DialogTemplate, EveryControlWhereItsDialogUnitsPutIt) {
     EXPECT_EQ(dialogs[1].controls.size(), 9u);
     for (const win32_test::Dialog& plan : dialogs) {
         SCOPED_TRACE(plan.name);
-        const Dialog dialog(win32_test::TemplateOf(plan.id, win32_test::Menu::Omitted, true));
+        const Dialog dialog(win32_test::TemplateOf(plan.id, true));
         ASSERT_NE(dialog.get(), nullptr) << "CreateDialogIndirectParamW failed: " << GetLastError();
         EXPECT_FALSE(IsWindowVisible(dialog.get()));
         EXPECT_EQ(TextOf(dialog.get()), FromWindows1252(plan.caption));
@@ -201,21 +201,6 @@ TEST(DialogTemplate, EveryControlWhereItsDialogUnitsPutIt) {
 
         ExpectControls(dialog.get(), plan);
     }
-}
-
-// Named by number, the menu is the module's menu resource; the client area
-// keeps the template's size below it.
-TEST(DialogTemplate, MenuByOrdinal) {
-    const win32_test::Dialog plan = win32_test::ProgramDialogs()[0];
-    ASSERT_NE(plan.menu, 0u);
-    const Dialog dialog(win32_test::TemplateOf(plan.id, win32_test::Menu::ByOrdinal, true));
-    ASSERT_NE(dialog.get(), nullptr) << "CreateDialogIndirectParamW failed: " << GetLastError();
-    HMENU menu = GetMenu(dialog.get());
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(GetMenuItemCount(menu), 1);
-    RECT client{};
-    GetClientRect(dialog.get(), &client);
-    EXPECT_TRUE(SameRect(client, Mapped(dialog.get(), 0, 0, plan.cx, plan.cy)));
 }
 
 // Every byte of Windows-1252 reaches the control as the system converts it.

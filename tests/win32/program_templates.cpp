@@ -19,7 +19,6 @@ const T* FindById(std::span<const T* const> items, unsigned id) {
     return nullptr;
 }
 const fw::DialogTemplate* FindDialog(unsigned id) { return FindById(ProgramResources().dialogs, id); }
-const fw::MenuTemplate* FindMenu(unsigned id) { return FindById(ProgramResources().menus, id); }
 
 }  // namespace
 
@@ -35,7 +34,6 @@ std::vector<Dialog> ProgramDialogs() {
                      dialog->exStyle,
                      dialog->fontFace,
                      dialog->pointSize,
-                     dialog->menu,
                      {}};
         for (const fw::ControlTemplate& c : dialog->controls) {
             plain.controls.push_back(
@@ -46,27 +44,12 @@ std::vector<Dialog> ProgramDialogs() {
     return dialogs;
 }
 
-std::vector<MenuPopup> ProgramMenu(unsigned id) {
-    std::vector<MenuPopup> popups;
-    const fw::MenuTemplate* menu = FindMenu(id);
-    if (menu == nullptr) return popups;
-    for (const fw::MenuPopupTemplate& popup : menu->popups) {
-        MenuPopup plain{popup.text, {}};
-        for (const fw::MenuItemTemplate& item : popup.items) {
-            plain.items.push_back(MenuItem{item.text != nullptr ? item.text : "", item.id});
-        }
-        popups.push_back(plain);
-    }
-    return popups;
-}
-
-std::vector<std::uint16_t> TemplateOf(unsigned id, Menu menu, bool hidden) {
+std::vector<std::uint16_t> TemplateOf(unsigned id, bool hidden) {
     const fw::DialogTemplate* found = FindDialog(id);
     if (found == nullptr) return {};
     fw::DialogTemplate dialog = *found;
     if (hidden) dialog.style &= ~WS_VISIBLE;
-    return fw::win32::BuildDialogTemplate(
-        dialog, menu == Menu::ByOrdinal ? fw::win32::TemplateMenu::ByOrdinal : fw::win32::TemplateMenu::Omitted);
+    return fw::win32::BuildDialogTemplate(dialog);
 }
 
 std::vector<std::uint16_t> AllBytesTemplate(int controlId) {
@@ -80,7 +63,7 @@ std::vector<std::uint16_t> AllBytesTemplate(int controlId) {
     };
     const fw::DialogTemplate dialog{1, "Bytes",         0, 0, 210,     110, WS_POPUP | WS_CAPTION | DS_SETFONT,
                                     0, "MS Sans Serif", 8, 0, controls};
-    return fw::win32::BuildDialogTemplate(dialog, fw::win32::TemplateMenu::Omitted);
+    return fw::win32::BuildDialogTemplate(dialog);
 }
 
 }  // namespace win32_test

@@ -1,4 +1,4 @@
-// The program's dialog templates and menu in plain types, for the Windows
+// The program's dialog templates in plain types, for the Windows
 // tests and tools, which include the Windows headers and so cannot include
 // the framework's own vocabulary beside them.
 #pragma once
@@ -30,28 +30,15 @@ struct Dialog {
     std::uint32_t exStyle;
     const char* fontFace;
     int pointSize;
-    unsigned menu;
     std::vector<Control> controls;
-};
-
-struct MenuItem {
-    std::string text;  // empty for a separator
-    unsigned id;
-};
-
-struct MenuPopup {
-    std::string text;
-    std::vector<MenuItem> items;
 };
 
 // The main window's template, then the About box's.
 std::vector<Dialog> ProgramDialogs();
-std::vector<MenuPopup> ProgramMenu(unsigned id);
 
-enum class Menu { ByOrdinal, Omitted };
 // The dialog's template in memory, as the framework builds it; not visible
 // when hidden.
-std::vector<std::uint16_t> TemplateOf(unsigned id, Menu menu, bool hidden);
+std::vector<std::uint16_t> TemplateOf(unsigned id, bool hidden);
 
 // A template of one static control whose text is every byte from 1 to 255.
 std::vector<std::uint16_t> AllBytesTemplate(int controlId);
