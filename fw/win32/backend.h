@@ -55,9 +55,6 @@ void PasteOneLine(HWND edit);
 // The program file's name without folder and extension.
 std::string ProgramName();
 
-// From now on the system loads DLLs from its own folder only, never from
-// the program's folder or the current one.
-void SearchOnlyTheSystemFolder();
 // A function of a system DLL, loaded now from the system folder if it is
 // not loaded yet; nullptr when the system has none.
 FARPROC SystemFunctionAddress(const wchar_t* dll, const char* name);

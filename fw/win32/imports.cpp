@@ -30,8 +30,6 @@ FARPROC SystemFunctionAddress(const wchar_t* dll, const char* name) {
     return module != nullptr ? GetProcAddress(module, name) : nullptr;
 }
 
-void SearchOnlyTheSystemFolder() { SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32); }
-
 const Clipboard& SystemClipboard() {
     static const Clipboard clipboard{
         SystemFunction<decltype(&::OpenClipboard)>(L"user32.dll", "OpenClipboard"),
@@ -89,7 +87,7 @@ BOOL WINAPI CloseDesktopClipboard() { return fw::CurrentDesktop().CloseClipboard
 }  // namespace
 
 // The slots, named as the linker names a DLL function's import slot.
-#define KALVEX_IMPORT_SLOT(name, first) \
+#define KALVEX_IMPORT_SLOT(name, first)      \
     extern "C" decltype(&name) __imp_##name; \
     decltype(&name) __imp_##name = first
 #define KALVEX_LOADED_ON_FIRST_CALL(dll, name) \
