@@ -43,13 +43,16 @@ const Functions* Loaded() {
     return loaded;
 }
 
-std::wstring TextOfWindow(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-enum class Role { None, Field, List, Value, Link, Picture };
+// What the control is to a screen reader, as the system's role; None where
+// the system's object says it all.
+enum class Role : LONG {
+    None = 0,
+    Field = ROLE_SYSTEM_TEXT,
+    List = ROLE_SYSTEM_COMBOBOX,
+    Value = ROLE_SYSTEM_STATICTEXT,  // a static text that shows a value
+    Link = ROLE_SYSTEM_LINK,
+    Picture = ROLE_SYSTEM_GRAPHIC,
+};
 
 Role RoleOf(const Window& window) {
     switch (window.kind) {
@@ -75,16 +78,10 @@ Role RoleOf(const Window& window) {
 // The list's selected row as its object speaks it; nothing without one.
 std::wstring SelectedRow(HWND list) {
     const int row = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
-    if (row < 0) return {};
-    if (const auto* object = dynamic_cast<const CComboBox*>(detail::AttachedTo(list))) {
-        return Wide(object->GetItemSpokenText(row).View());
-    }
-    const LRESULT length = SendMessageW(list, CB_GETLBTEXTLEN, row, 0);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT copied = SendMessageW(list, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
+    const auto* object = dynamic_cast<const CComboBox*>(detail::AttachedTo(list));
+    if (object != nullptr && row >= 0) return Wide(object->GetItemSpokenText(row).View());
+    std::string text;
+    return ComboText(list, row, &text) ? Wide(text) : std::wstring();
 }
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
@@ -130,7 +127,7 @@ public:
         if (!IsSelf(child) || name == nullptr || m_role == Role::Link) return m_system->get_accName(child, name);
         if (m_role == Role::Picture) return Answer(L"", name);  // not the icon's number that its text may hold
         const Window* held = HeldBy(m_window);
-        if (held != nullptr && held->label != nullptr) return Answer(TextOfWindow(held->label), name);
+        if (held != nullptr && held->label != nullptr) return Answer(WindowText(held->label), name);
         if (m_role == Role::List) return Answer(SelectedRow(m_window), name);  // a list named by its row
         return m_system->get_accName(child, name);
     }
@@ -139,29 +136,12 @@ public:
             return m_system->get_accValue(child, value);
         }
         if (m_role == Role::List) return Answer(SelectedRow(m_window), value);
-        return Answer(TextOfWindow(m_window), value);  // what a value or a link shows
+        return Answer(WindowText(m_window), value);  // what a value or a link shows
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (!IsSelf(child) || role == nullptr) return m_system->get_accRole(child, role);
         role->vt = VT_I4;
-        switch (m_role) {
-        case Role::Field:
-            role->lVal = ROLE_SYSTEM_TEXT;
-            break;
-        case Role::List:
-            role->lVal = ROLE_SYSTEM_COMBOBOX;
-            break;
-        case Role::Link:
-            role->lVal = ROLE_SYSTEM_LINK;
-            break;
-        case Role::Picture:
-            role->lVal = ROLE_SYSTEM_GRAPHIC;
-            break;
-        case Role::Value:
-        case Role::None:
-            role->lVal = ROLE_SYSTEM_STATICTEXT;
-            break;
-        }
+        role->lVal = static_cast<LONG>(m_role);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {

@@ -30,7 +30,9 @@ int fw::detail::ScreenLogPixelsY() {
 }
 
 int AfxWinMain(int, char**) {
-    fw::win32::SearchOnlyTheSystemFolder();
+    // DLLs are loaded from the system's folder only, never from the
+    // program's folder or the current one.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     CWinApp* app = AfxGetApp();
     if (app == nullptr) return 1;
     // The application's name: the program file's name without folder and extension.

@@ -35,8 +35,9 @@ LRESULT CallPrevious(Window* window, UINT message, WPARAM wParam, LPARAM lParam)
 // Texts between the program's Windows-1252 and the system's UTF-16.
 std::wstring Wide(std::string_view text);
 std::string Narrow(std::wstring_view text);
-// A window's text, or a drop-down list's row, in Windows-1252.
-std::string TextOf(HWND window);
+// A window's text as the system has it.
+std::wstring WindowText(HWND window);
+// A drop-down list's row, in Windows-1252.
 bool ComboText(HWND combo, int index, std::string* text);
 
 // Handles one message as the modal loop does: the dialog manager's keys for
@@ -54,9 +55,6 @@ void PasteOneLine(HWND edit);
 // The program file's name without folder and extension.
 std::string ProgramName();
 
-// From now on the system loads DLLs from its own folder only, never from
-// the program's folder or the current one.
-void SearchOnlyTheSystemFolder();
 // A function of a system DLL, loaded now from the system folder if it is
 // not loaded yet; nullptr when the system has none.
 FARPROC SystemFunctionAddress(const wchar_t* dll, const char* name);

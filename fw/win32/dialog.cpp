@@ -71,15 +71,10 @@ void PrepareControls(HWND dialog, const DialogTemplate& dt) {
 // Centres the window over its owner, or without one in the work area of its
 // monitor; either way it stays inside that work area.
 void Centre(HWND window, HWND owner) {
-    HMONITOR monitor = MonitorFromWindow(owner != nullptr ? owner : window, MONITOR_DEFAULTTOPRIMARY);
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    RECT work{};
-    if (monitor != nullptr && GetMonitorInfoW(monitor, &info)) {
-        work = info.rcWork;
-    } else {
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    }
+    GetMonitorInfoW(MonitorFromWindow(owner != nullptr ? owner : window, MONITOR_DEFAULTTOPRIMARY), &info);
+    const RECT work = info.rcWork;
     RECT area = work;
     if (owner != nullptr) GetWindowRect(owner, &area);
     RECT frame{};
@@ -167,10 +162,11 @@ HWND OpenDialogWindow(CDialog& dialog, UINT templateId, HWND owner) {
     // Shown once it is initialised and centred.
     DialogTemplate hidden = *found;
     hidden.style &= ~WS_VISIBLE;
-    const std::vector<std::uint16_t> bytes = win32::BuildDialogTemplate(hidden, win32::TemplateMenu::Omitted);
+    const std::vector<std::uint16_t> bytes = win32::BuildDialogTemplate(hidden);
     win32::Creating creating{dialog, *found};
-    HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(bytes.data()),
-                                             owner, win32::DialogProcedure, reinterpret_cast<LPARAM>(&creating));
+    HWND window =
+        CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(bytes.data()), owner,
+                                   win32::DialogProcedure, reinterpret_cast<LPARAM>(&creating));
     if (window != nullptr) win32::Centre(window, owner);
     return window;
 }

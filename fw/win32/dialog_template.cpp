@@ -9,30 +9,11 @@
 namespace fw::win32 {
 namespace {
 
-// The system's window classes for dialog controls, as a template names them.
-constexpr std::uint16_t kButtonAtom = 0x0080;
-constexpr std::uint16_t kEditAtom = 0x0081;
-constexpr std::uint16_t kStaticAtom = 0x0082;
-constexpr std::uint16_t kComboBoxAtom = 0x0085;
-
+// The system's window classes for dialog controls, as a template names them,
+// in the order of ControlKind (Static, Edit, Button, ComboBox).
+constexpr std::array<std::uint16_t, 4> kClassAtoms = {0x0082, 0x0081, 0x0080, 0x0085};
 // Where a template's name or number field holds a number.
 constexpr std::uint16_t kOrdinal = 0xFFFF;
-constexpr std::uint16_t kFontWeightNormal = 400;
-constexpr std::uint8_t kDefaultCharset = 1;
-
-std::uint16_t ClassAtom(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Button:
-        return kButtonAtom;
-    case ControlKind::Edit:
-        return kEditAtom;
-    case ControlKind::ComboBox:
-        return kComboBoxAtom;
-    case ControlKind::Static:
-        break;
-    }
-    return kStaticAtom;
-}
 
 class Writer {
 public:
@@ -64,7 +45,7 @@ private:
 
 }  // namespace
 
-std::vector<std::uint16_t> BuildDialogTemplate(const DialogTemplate& dialog, TemplateMenu menu) {
+std::vector<std::uint16_t> BuildDialogTemplate(const DialogTemplate& dialog) {
     if (dialog.controls.size() > std::numeric_limits<std::uint16_t>::max()) return {};
     Writer out;
     out.Word(1);         // dlgVer
@@ -77,17 +58,13 @@ std::vector<std::uint16_t> BuildDialogTemplate(const DialogTemplate& dialog, Tem
     out.Short(dialog.y);
     out.Short(dialog.cx);
     out.Short(dialog.cy);
-    if (menu == TemplateMenu::ByOrdinal && dialog.menu != 0) {
-        out.Ordinal(static_cast<std::uint16_t>(dialog.menu));
-    } else {
-        out.Word(0);
-    }
+    out.Word(0);  // no menu
     out.Word(0);  // the system's dialog class
     out.Text(dialog.caption);
     if ((dialog.style & DS_SETFONT) != 0) {
         out.Word(static_cast<std::uint16_t>(dialog.pointSize));
-        out.Word(kFontWeightNormal);
-        out.Word(static_cast<std::uint16_t>(kDefaultCharset << 8));  // not italic; the charset
+        out.Word(FW_NORMAL);
+        out.Word(static_cast<std::uint16_t>(DEFAULT_CHARSET << 8));  // not italic; the charset
         out.Text(dialog.fontFace);
     }
 
@@ -101,7 +78,7 @@ std::vector<std::uint16_t> BuildDialogTemplate(const DialogTemplate& dialog, Tem
         out.Short(control.cx);
         out.Short(control.cy);
         out.Dword(static_cast<std::uint32_t>(control.id));
-        out.Ordinal(ClassAtom(control.kind));
+        out.Ordinal(kClassAtoms[static_cast<std::size_t>(control.kind)]);
         const bool icon = control.kind == ControlKind::Static && (control.style & SS_TYPEMASK) == SS_ICON;
         if (icon && control.image != 0) {
             out.Ordinal(static_cast<std::uint16_t>(control.image));

@@ -15,17 +15,13 @@ struct DialogTemplate;
 
 namespace fw::win32 {
 
-enum class TemplateMenu {
-    ByOrdinal,  // the template's menu, a MENU resource of the module, by its id
-    Omitted,    // none: the window gets its menu some other way
-};
-
 // An extended dialog template in memory (DLGTEMPLATEEX, then one
 // DLGITEMTEMPLATEEX a control, each on a DWORD boundary), ready for
 // CreateDialogIndirectParamW and DialogBoxIndirectParamW: caption and
 // texts in UTF-16, the font when the style has DS_SETFONT, the controls by
 // their system class atoms, an SS_ICON static naming its icon resource by
-// ordinal. The vector's storage is aligned well beyond a DWORD.
-std::vector<std::uint16_t> BuildDialogTemplate(const fw::DialogTemplate& dialog, TemplateMenu menu);
+// ordinal, and no menu (the window is given its menu bar once it is made).
+// The vector's storage is aligned well beyond a DWORD.
+std::vector<std::uint16_t> BuildDialogTemplate(const fw::DialogTemplate& dialog);
 
 }  // namespace fw::win32

@@ -23,12 +23,15 @@ struct Wide {
 
 bool Exists(DWORD error) { return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS; }
 
-// What the target's open file is.
-int Learn(Target* target) {
+// Takes the open file as the target's and learns what it is; closes it
+// again if that fails.
+int Take(Target* target, HANDLE file) {
     FileFacts facts;
-    if (const DWORD error = Calls().facts(Native(target->handle), &facts); error != 0) {
+    if (const DWORD error = Calls().facts(file, &facts); error != 0) {
+        Calls().close(file);
         return static_cast<int>(error);
     }
+    target->handle = Own(file);
     target->regular = facts.disk;
     target->linked = facts.links > 1;
     target->size = facts.size;
@@ -49,29 +52,16 @@ int OpenTarget(const std::string& name, Target* target) {
         if (Exists(error)) error = Calls().create(wide.get(), Creation::existing, 0, &file);
     }
     if (error != 0) return static_cast<int>(error);
-    target->handle = Own(file);
-    if (const int failed = Learn(target); failed != 0) {
-        Calls().close(file);
-        target->handle = kNoHandle;
-        if (target->created) Calls().remove(wide.get());
-        target->created = false;
-        return failed;
-    }
-    return 0;
+    const int failed = Take(target, file);
+    if (failed != 0 && target->created) Calls().remove(wide.get());
+    if (failed != 0) target->created = false;
+    return failed;
 }
 
 int ReopenTarget(Target* target) {
     HANDLE file = nullptr;
-    if (const DWORD error = Calls().create(Wide(target->name).get(), Creation::existing, 0, &file); error != 0) {
-        return static_cast<int>(error);
-    }
-    target->handle = Own(file);
-    if (const int error = Learn(target); error != 0) {
-        Calls().close(file);
-        target->handle = kNoHandle;
-        return error;
-    }
-    return 0;
+    const DWORD error = Calls().create(Wide(target->name).get(), Creation::existing, 0, &file);
+    return error != 0 ? static_cast<int>(error) : Take(target, file);
 }
 
 int WriteAll(Handle file, const char* data, std::size_t count, std::int64_t offset) {

@@ -3,7 +3,6 @@
 // file dialog chose carries those bytes as its native spelling, and every
 // other name is converted from the program's text.
 #include "fw/internal.h"
-#include "fw/win32/dialog_template.h"
 #include "fw/win32/text.h"
 
 namespace fw::detail {

@@ -8,21 +8,6 @@
 namespace fw::win32 {
 namespace {
 
-// Releases a GDI object at the end of the scope.
-class GdiObject {
-public:
-    explicit GdiObject(HGDIOBJ object) : m_object(object) {}
-    ~GdiObject() {
-        if (m_object != nullptr) DeleteObject(m_object);
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    HGDIOBJ get() const { return m_object; }
-
-private:
-    HGDIOBJ m_object;
-};
-
 // The colour plane: 32 bits a pixel, top row first, alpha 0xFF where the
 // picture is opaque. Transparent pixels are black with alpha 0, so that the
 // mask alone decides there, whether the system draws with alpha or not.
@@ -58,16 +43,13 @@ HBITMAP MaskBitmap(const fw::Picture& picture) {
 
 HICON Create(const fw::Picture& picture, BOOL isIcon, int hotX, int hotY) {
     if (picture.width < 1 || picture.height < 1) return nullptr;
-    const GdiObject colour(ColourBitmap(picture));
-    const GdiObject mask(MaskBitmap(picture));
-    if (colour.get() == nullptr || mask.get() == nullptr) return nullptr;
-    ICONINFO info{};
-    info.fIcon = isIcon;
-    info.xHotspot = static_cast<DWORD>(hotX);
-    info.yHotspot = static_cast<DWORD>(hotY);
-    info.hbmMask = static_cast<HBITMAP>(mask.get());
-    info.hbmColor = static_cast<HBITMAP>(colour.get());
-    return CreateIconIndirect(&info);  // copies both bitmaps
+    ICONINFO info{isIcon, static_cast<DWORD>(hotX), static_cast<DWORD>(hotY), MaskBitmap(picture),
+                  ColourBitmap(picture)};
+    // The icon takes copies of both bitmaps.
+    HICON icon = info.hbmMask != nullptr && info.hbmColor != nullptr ? CreateIconIndirect(&info) : nullptr;
+    if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+    if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+    return icon;
 }
 
 }  // namespace

@@ -18,6 +18,9 @@
 // of ShellExecuteA, OpenClipboard, EmptyClipboard and CloseClipboard hold
 // the framework's functions. Its font requests go to the framework's
 // (fonts.cpp), which asks for faces of fixed pitch as such.
+#include <algorithm>
+#include <cstddef>
+
 #include "fw/desktop.h"
 #include "fw/win32/backend.h"
 
@@ -29,8 +32,6 @@ FARPROC SystemFunctionAddress(const wchar_t* dll, const char* name) {
     HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     return module != nullptr ? GetProcAddress(module, name) : nullptr;
 }
-
-void SearchOnlyTheSystemFolder() { SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32); }
 
 const Clipboard& SystemClipboard() {
     static const Clipboard clipboard{
@@ -45,6 +46,13 @@ const Clipboard& SystemClipboard() {
 
 namespace {
 
+// A function's name, as a template argument.
+template <std::size_t N>
+struct Name {
+    constexpr Name(const char (&name)[N]) { std::copy_n(name, N, text); }  // NOLINT: converts a literal
+    char text[N];
+};
+
 template <class Function>
 struct OnFirstCall;
 
@@ -54,9 +62,9 @@ struct OnFirstCall<Result(WINAPI*)(Arguments...)> {
 
     // What a call answers when the DLL cannot be loaded: the function's
     // failure (FALSE, no handle).
-    template <Function* Slot, const wchar_t* Dll, const char* Name>
+    template <Function* Slot, const wchar_t* Dll, Name Symbol>
     static Result WINAPI Load(Arguments... arguments) {
-        const auto found = fw::win32::SystemFunction<Function>(Dll, Name);
+        const auto found = fw::win32::SystemFunction<Function>(Dll, Symbol.text);
         if (found == nullptr) return Result{};
         *Slot = found;
         return found(arguments...);
@@ -66,18 +74,6 @@ struct OnFirstCall<Result(WINAPI*)(Arguments...)> {
 constexpr wchar_t kAdvapi32[] = L"advapi32.dll";
 constexpr wchar_t kComdlg32[] = L"comdlg32.dll";
 constexpr wchar_t kShell32[] = L"shell32.dll";
-
-constexpr char kEqualSid[] = "EqualSid";
-constexpr char kGetNamedSecurityInfoW[] = "GetNamedSecurityInfoW";
-constexpr char kGetSecurityDescriptorControl[] = "GetSecurityDescriptorControl";
-constexpr char kGetSecurityInfo[] = "GetSecurityInfo";
-constexpr char kSetSecurityInfo[] = "SetSecurityInfo";
-
-constexpr char kGetOpenFileNameW[] = "GetOpenFileNameW";
-constexpr char kGetSaveFileNameW[] = "GetSaveFileNameW";
-constexpr char kPrintDlgW[] = "PrintDlgW";
-constexpr char kShellExecuteW[] = "ShellExecuteW";
-constexpr char kFindExecutableW[] = "FindExecutableW";
 
 HINSTANCE WINAPI OpenThroughDesktop(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, INT showCommand) {
     return reinterpret_cast<HINSTANCE>(fw::detail::OpenThroughDesktop(verb, file, showCommand));
@@ -89,11 +85,11 @@ BOOL WINAPI CloseDesktopClipboard() { return fw::CurrentDesktop().CloseClipboard
 }  // namespace
 
 // The slots, named as the linker names a DLL function's import slot.
-#define KALVEX_IMPORT_SLOT(name, first) \
+#define KALVEX_IMPORT_SLOT(name, first)      \
     extern "C" decltype(&name) __imp_##name; \
     decltype(&name) __imp_##name = first
 #define KALVEX_LOADED_ON_FIRST_CALL(dll, name) \
-    KALVEX_IMPORT_SLOT(name, (&OnFirstCall<decltype(&name)>::Load<&__imp_##name, dll, k##name>))
+    KALVEX_IMPORT_SLOT(name, (&OnFirstCall<decltype(&name)>::Load<&__imp_##name, dll, #name>))
 
 KALVEX_LOADED_ON_FIRST_CALL(kAdvapi32, EqualSid);
 KALVEX_LOADED_ON_FIRST_CALL(kAdvapi32, GetNamedSecurityInfoW);

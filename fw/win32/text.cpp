@@ -1,5 +1,7 @@
 #include "fw/win32/text.h"
 
+#include <algorithm>
+
 #include "fw/win32/backend.h"
 
 namespace fw::win32 {
@@ -90,12 +92,11 @@ std::string Narrow(std::wstring_view text) {
     return Windows1252FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
 }
 
-std::string TextOf(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return Narrow(text);
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
 }
 
 }  // namespace fw::win32

@@ -95,8 +95,8 @@ Window* RecordOf(HWND handle) {
     window->handle = handle;
     window->kind = KindOfClass(handle);
     SetPropW(handle, kProperty, window);
-    window->previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProcedure)));
+    window->previous =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProcedure)));
     return window;
 }
 
@@ -151,7 +151,7 @@ void CWnd::SetWindowText(const char* text) {
 }
 
 void CWnd::GetWindowText(CString& text) const {
-    text = m_hWnd != nullptr ? CString(fw::win32::TextOf(m_hWnd)) : CString();
+    text = m_hWnd != nullptr ? CString(fw::win32::Narrow(fw::win32::WindowText(m_hWnd))) : CString();
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const { return m_hWnd != nullptr ? FromHandle(::GetDlgItem(m_hWnd, nID)) : nullptr; }
@@ -181,7 +181,8 @@ CWnd* CWnd::SetFocus() {
     if (::GetFocus() == m_hWnd) return previous;
     // Within a dialog the dialog manager moves the focus, so that a push
     // button taking it becomes the default one, which Enter runs.
-    fw::win32::Window* parent = (GetStyle() & WS_CHILD) != 0 ? fw::win32::RecordOf(GetAncestor(m_hWnd, GA_PARENT)) : nullptr;
+    fw::win32::Window* parent =
+        (GetStyle() & WS_CHILD) != 0 ? fw::win32::RecordOf(GetAncestor(m_hWnd, GA_PARENT)) : nullptr;
     if (parent != nullptr && parent->kind == fw::win32::Kind::Dialog) {
         SendMessageW(parent->handle, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hWnd), TRUE);
     } else {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <string>
 #include <thread>
@@ -15,10 +16,10 @@
 #include "fw/app.h"
 #include "fw/file.h"
 #include "fw/file_dialog.h"
+#include "fw/gdi.h"
 #include "fw/internal.h"
 #include "fw/print_dialog.h"
 #include "fw/testing.h"
-#include "fw/win32/testing/support.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/win32/native_files.h"
 
@@ -60,15 +61,12 @@ private:
 TEST(SystemMessageBox, ShowsTheTextInTheProgramsCharactersWithOkAndTheIcon) {
     struct Case {
         UINT type;
-        unsigned icon;
+        LPCTSTR icon;  // the system's, or none
     };
-    for (const Case& c : {Case{MB_ICONINFORMATION, MB_ICONINFORMATION}, Case{MB_ICONSTOP, MB_ICONSTOP},
-                          Case{MB_ICONEXCLAMATION, MB_ICONEXCLAMATION}, Case{MB_OK, 0}}) {
+    for (const Case& c : {Case{MB_ICONINFORMATION, IDI_ASTERISK}, Case{MB_ICONSTOP, IDI_HAND},
+                          Case{MB_ICONEXCLAMATION, IDI_EXCLAMATION}, Case{MB_OK, nullptr}}) {
         SCOPED_TRACE(c.type);
         fw::testing::ShownMessageBox shown;
-        unsigned icon = 1;
-        fw::win32::testing::WhenSystemDialog(fw::win32::testing::SystemDialog::Message,
-                                             [&](HWND box) { icon = fw::win32::testing::MessageBoxIcon(box); });
         fw::testing::AnswerNextMessageBox(&shown);
         const int answer = fw::testing::RealDesktop().MessageBox(
             nullptr, "Salvato in\n\nC:\\Capacit\xE0 \xB5H \x80.TXT", "Kalvex", c.type);
@@ -76,7 +74,15 @@ TEST(SystemMessageBox, ShowsTheTextInTheProgramsCharactersWithOkAndTheIcon) {
         EXPECT_TRUE(shown.shown);
         EXPECT_EQ(shown.text, "Salvato in\n\nC:\\Capacit\xC3\xA0 \xC2\xB5H \xE2\x82\xAC.TXT");
         EXPECT_EQ(shown.buttons, Strings{"OK"});
-        EXPECT_EQ(icon, c.icon);
+        if (c.icon == nullptr) {
+            EXPECT_EQ(shown.icon.width, 0);
+            continue;
+        }
+        const fw::testing::Image icon =
+            fw::testing::PaintImage(shown.icon.width, shown.icon.height, nullptr,
+                                    [&](CDC& dc) { DrawIcon(dc.m_hDC, 0, 0, LoadIcon(nullptr, c.icon)); });
+        EXPECT_GT(shown.icon.width, 0);
+        EXPECT_EQ(shown.icon.pixels, icon.pixels);
     }
 }
 
@@ -103,11 +109,21 @@ TEST(SystemClipboard, HeldByAnotherProgramItCannotBeOpened) {
     ASSERT_TRUE(desktop.EmptyClipboard());
     EXPECT_TRUE(desktop.SetClipboardText("kept"));
     ASSERT_TRUE(desktop.CloseClipboard());
-    {
-        fw::win32::testing::ClipboardHolder other;
-        ASSERT_TRUE(other.Holding());
-        EXPECT_FALSE(desktop.OpenClipboard(nullptr));
-    }
+    // A window of a thread of its own keeps it open until released.
+    std::promise<bool> holding;
+    std::promise<void> release;
+    std::thread other([&] {
+        HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        const bool held = window != nullptr && desktop.OpenClipboard(window);
+        holding.set_value(held);
+        release.get_future().wait();
+        if (held) desktop.CloseClipboard();
+        if (window != nullptr) DestroyWindow(window);
+    });
+    EXPECT_TRUE(holding.get_future().get());
+    EXPECT_FALSE(desktop.OpenClipboard(nullptr));
+    release.set_value();
+    other.join();
     EXPECT_EQ(fw::testing::ClipboardText(), "kept");
 }
 

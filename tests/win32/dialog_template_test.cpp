@@ -1,18 +1,35 @@
 // The program's dialog templates built in memory and given to the Windows
 // dialog manager: every control where its dialog units put it, with its
 // class, number, style and text, in template order.
-#include <windows.h>
-
 #include <gtest/gtest.h>
 
+#include <array>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "tests/win32/program_templates.h"
+#include "fw/resources.h"
+#include "fw/win32/dialog_template.h"
+#include "ui/resource_ids.h"
+#include "ui/resources.h"
 
 namespace {
 
-using win32_test::Kind;
+using fw::ControlKind;
+
+// The program's own template, without an application object.
+const fw::DialogTemplate& ProgramDialog(UINT id) {
+    for (const fw::DialogTemplate* dialog : ProgramResources().dialogs) {
+        if (dialog->id == id) return *dialog;
+    }
+    throw std::logic_error("no such dialog");
+}
+
+// The template in memory, as the framework builds it, not visible.
+std::vector<std::uint16_t> HiddenTemplate(fw::DialogTemplate dialog) {
+    dialog.style &= ~WS_VISIBLE;
+    return fw::win32::BuildDialogTemplate(dialog);
+}
 
 INT_PTR CALLBACK QuietDialog(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG ? TRUE : FALSE; }
 
@@ -55,15 +72,15 @@ std::wstring ClassOf(HWND window) {
     return name;
 }
 
-const wchar_t* ClassName(Kind kind) {
+const wchar_t* ClassName(ControlKind kind) {
     switch (kind) {
-    case Kind::Static:
+    case ControlKind::Static:
         return L"Static";
-    case Kind::Edit:
+    case ControlKind::Edit:
         return L"Edit";
-    case Kind::Button:
+    case ControlKind::Button:
         return L"Button";
-    case Kind::ComboBox:
+    case ControlKind::ComboBox:
         return L"ComboBox";
     }
     return L"";
@@ -98,22 +115,23 @@ RECT PlaceOf(HWND control) {
 // edge (templates of this version are drawn in three dimensions); a combo
 // box hands its scroll bar to its list; an etched line gets the static edge
 // it is drawn with.
-void ExpectedStyles(const win32_test::Control& control, DWORD* style, DWORD* exStyle) {
+void ExpectedStyles(const fw::ControlTemplate& control, DWORD* style, DWORD* exStyle) {
     *style = control.style;
     *exStyle = control.exStyle | WS_EX_NOPARENTNOTIFY;
-    if (control.kind == Kind::Edit && (control.style & WS_BORDER) != 0) {
+    if (control.kind == ControlKind::Edit && (control.style & WS_BORDER) != 0) {
         *style &= ~WS_BORDER;
         *exStyle |= WS_EX_CLIENTEDGE;
     }
-    if (control.kind == Kind::ComboBox) *style &= ~(WS_VSCROLL | WS_HSCROLL);
-    if (control.kind == Kind::Static && (control.style & SS_TYPEMASK) == SS_ETCHEDHORZ) *exStyle |= WS_EX_STATICEDGE;
+    if (control.kind == ControlKind::ComboBox) *style &= ~(WS_VSCROLL | WS_HSCROLL);
+    if (control.kind == ControlKind::Static && (control.style & SS_TYPEMASK) == SS_ETCHEDHORZ)
+        *exStyle |= WS_EX_STATICEDGE;
 }
 
-void ExpectControls(HWND dialog, const win32_test::Dialog& plan) {
+void ExpectControls(HWND dialog, const fw::DialogTemplate& plan) {
     HWND child = GetWindow(dialog, GW_CHILD);
     for (std::size_t k = 0; k < plan.controls.size(); ++k, child = GetWindow(child, GW_HWNDNEXT)) {
-        const win32_test::Control& control = plan.controls[k];
-        SCOPED_TRACE(::testing::Message() << plan.name << ", control " << k << " (id " << control.id << ")");
+        const fw::ControlTemplate& control = plan.controls[k];
+        SCOPED_TRACE(::testing::Message() << "dialog " << plan.id << ", control " << k << " (id " << control.id << ")");
         ASSERT_NE(child, nullptr) << "fewer windows than controls";
         EXPECT_EQ(GetDlgCtrlID(child), control.id);
         EXPECT_EQ(ClassOf(child), ClassName(control.kind));
@@ -125,8 +143,8 @@ void ExpectControls(HWND dialog, const win32_test::Dialog& plan) {
 
         const RECT want = Mapped(dialog, control.x, control.y, control.cx, control.cy);
         const RECT seen = PlaceOf(child);
-        const bool icon = control.kind == Kind::Static && (control.style & SS_TYPEMASK) == SS_ICON;
-        const bool etched = control.kind == Kind::Static && (control.style & SS_TYPEMASK) == SS_ETCHEDHORZ;
+        const bool icon = control.kind == ControlKind::Static && (control.style & SS_TYPEMASK) == SS_ICON;
+        const bool etched = control.kind == ControlKind::Static && (control.style & SS_TYPEMASK) == SS_ETCHEDHORZ;
         if (etched) {
             // A line: the template's width, no height inside its edge.
             RECT client{};
@@ -141,7 +159,7 @@ void ExpectControls(HWND dialog, const win32_test::Dialog& plan) {
             const RECT sized{want.left, want.top, want.left + GetSystemMetrics(SM_CXICON),
                              want.top + GetSystemMetrics(SM_CYICON)};
             EXPECT_TRUE(SameRect(seen, sized));
-        } else if (control.kind == Kind::ComboBox) {
+        } else if (control.kind == ControlKind::ComboBox) {
             // The template's height is the open list's, which the box
             // fits to its rows; closed, the box is one row high.
             RECT open{};
@@ -167,64 +185,53 @@ void ExpectControls(HWND dialog, const win32_test::Dialog& plan) {
 }
 
 TEST(DialogTemplate, EveryControlWhereItsDialogUnitsPutIt) {
-    const std::vector<win32_test::Dialog> dialogs = win32_test::ProgramDialogs();
-    ASSERT_EQ(dialogs.size(), 2u);
-    EXPECT_EQ(dialogs[0].controls.size(), 24u);
-    EXPECT_EQ(dialogs[1].controls.size(), 9u);
-    for (const win32_test::Dialog& plan : dialogs) {
-        SCOPED_TRACE(plan.name);
-        const Dialog dialog(win32_test::TemplateOf(plan.id, win32_test::Menu::Omitted, true));
+    const fw::DialogTemplate& main = ProgramDialog(IDD_MAIN);
+    const fw::DialogTemplate& about = ProgramDialog(IDD_ABOUTBOX);
+    EXPECT_EQ(main.controls.size(), 24u);
+    EXPECT_EQ(about.controls.size(), 9u);
+    for (const fw::DialogTemplate* plan : {&main, &about}) {
+        SCOPED_TRACE(plan->id);
+        const Dialog dialog(HiddenTemplate(*plan));
         ASSERT_NE(dialog.get(), nullptr) << "CreateDialogIndirectParamW failed: " << GetLastError();
         EXPECT_FALSE(IsWindowVisible(dialog.get()));
-        EXPECT_EQ(TextOf(dialog.get()), FromWindows1252(plan.caption));
+        EXPECT_EQ(TextOf(dialog.get()), FromWindows1252(plan->caption));
         // A top-level window clips its siblings; templates of this version
         // are drawn in three dimensions.
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(dialog.get(), GWL_STYLE)),
-                  (plan.style & ~WS_VISIBLE) | WS_CLIPSIBLINGS | DS_3DLOOK);
-        EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(dialog.get(), GWL_EXSTYLE)) & plan.exStyle, plan.exStyle);
+                  (plan->style & ~WS_VISIBLE) | WS_CLIPSIBLINGS | DS_3DLOOK);
+        EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(dialog.get(), GWL_EXSTYLE)) & plan->exStyle, plan->exStyle);
         EXPECT_EQ(GetMenu(dialog.get()), nullptr);
 
         // The client area is the template's size in its dialog units.
         RECT client{};
         GetClientRect(dialog.get(), &client);
-        EXPECT_TRUE(SameRect(client, Mapped(dialog.get(), 0, 0, plan.cx, plan.cy)));
+        EXPECT_TRUE(SameRect(client, Mapped(dialog.get(), 0, 0, plan->cx, plan->cy)));
 
         // The template's font.
         auto* font = reinterpret_cast<HFONT>(SendMessageW(dialog.get(), WM_GETFONT, 0, 0));
         ASSERT_NE(font, nullptr);
         LOGFONTW logFont{};
         GetObjectW(font, sizeof logFont, &logFont);
-        EXPECT_EQ(std::wstring(logFont.lfFaceName), FromWindows1252(plan.fontFace));
+        EXPECT_EQ(std::wstring(logFont.lfFaceName), FromWindows1252(plan->fontFace));
         HDC screen = GetDC(nullptr);
-        EXPECT_EQ(logFont.lfHeight, -MulDiv(plan.pointSize, GetDeviceCaps(screen, LOGPIXELSY), 72));
+        EXPECT_EQ(logFont.lfHeight, -MulDiv(plan->pointSize, GetDeviceCaps(screen, LOGPIXELSY), 72));
         ReleaseDC(nullptr, screen);
 
-        ExpectControls(dialog.get(), plan);
+        ExpectControls(dialog.get(), *plan);
     }
-}
-
-// Named by number, the menu is the module's menu resource; the client area
-// keeps the template's size below it.
-TEST(DialogTemplate, MenuByOrdinal) {
-    const win32_test::Dialog plan = win32_test::ProgramDialogs()[0];
-    ASSERT_NE(plan.menu, 0u);
-    const Dialog dialog(win32_test::TemplateOf(plan.id, win32_test::Menu::ByOrdinal, true));
-    ASSERT_NE(dialog.get(), nullptr) << "CreateDialogIndirectParamW failed: " << GetLastError();
-    HMENU menu = GetMenu(dialog.get());
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(GetMenuItemCount(menu), 1);
-    RECT client{};
-    GetClientRect(dialog.get(), &client);
-    EXPECT_TRUE(SameRect(client, Mapped(dialog.get(), 0, 0, plan.cx, plan.cy)));
 }
 
 // Every byte of Windows-1252 reaches the control as the system converts it.
 TEST(DialogTemplate, TextsFromWindows1252) {
     constexpr int kId = 7;
-    const Dialog dialog(win32_test::AllBytesTemplate(kId));
-    ASSERT_NE(dialog.get(), nullptr);
     std::string bytes;
     for (int b = 1; b < 256; ++b) bytes.push_back(static_cast<char>(b));
+    const std::array controls = {
+        fw::ControlTemplate{ControlKind::Static, kId, bytes.c_str(), 0, 0, 200, 100, WS_CHILD | SS_LEFT},
+    };
+    const Dialog dialog(fw::win32::BuildDialogTemplate(fw::DialogTemplate{
+        1, "Bytes", 0, 0, 210, 110, WS_POPUP | WS_CAPTION | DS_SETFONT, 0, "MS Sans Serif", 8, 0, controls}));
+    ASSERT_NE(dialog.get(), nullptr);
     const std::wstring want = FromWindows1252(bytes.c_str());
     ASSERT_EQ(want.size(), 255u);
     const std::wstring seen = TextOf(GetDlgItem(dialog.get(), kId));

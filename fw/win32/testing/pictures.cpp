@@ -1,9 +1,11 @@
 // What windows show, copied into images; cursors and fonts; windows under
 // points.
+#include <utility>
+
 #include "fw/gdi.h"
+#include "fw/testing/input.h"
 #include "fw/testing/pictures.h"
 #include "fw/win32/testing/support.h"
-#include "fw/win32/text.h"
 
 namespace fw::testing {
 namespace {
@@ -59,46 +61,36 @@ Image Copy(HWND window, bool wholeWindow) {
     return image;
 }
 
-// The cursor's size and hot spot.
-bool CursorGeometry(HCURSOR cursor, CSize* size, CPoint* hotSpot) {
+// The cursor's size and hot spot; nothing for none.
+std::pair<CSize, CPoint> CursorGeometry(HCURSOR cursor) {
     ICONINFO info{};
-    if (cursor == nullptr || !GetIconInfo(cursor, &info)) return false;
+    if (cursor == nullptr || !GetIconInfo(cursor, &info)) return {};
     BITMAP bitmap{};
     GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
-    // A monochrome cursor keeps both masks in one bitmap, one above the other.
-    *size = CSize{bitmap.bmWidth, info.hbmColor != nullptr ? bitmap.bmHeight : bitmap.bmHeight / 2};
-    *hotSpot = CPoint{static_cast<int>(info.xHotspot), static_cast<int>(info.yHotspot)};
     if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
-    if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
-    return true;
+    DeleteObject(info.hbmMask);
+    // A monochrome cursor keeps both masks in one bitmap, one above the other.
+    return {CSize{bitmap.bmWidth, info.hbmColor != nullptr ? bitmap.bmHeight : bitmap.bmHeight / 2},
+            CPoint{static_cast<int>(info.xHotspot), static_cast<int>(info.yHotspot)}};
 }
 
-struct ShownFont {
-    std::string family;
-    int pixelSize = 0;
-    bool fixedPitch = false;
-};
-
-ShownFont FontShownBy(HWND window) {
-    ShownFont shown;
+// The size of the font a window shows its text in, and whether it is of
+// fixed pitch.
+std::pair<int, bool> FontShownBy(HWND window) {
     const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
     HDC dc = GetDC(window);
     HGDIOBJ previous = SelectObject(dc, font);
-    wchar_t face[LF_FACESIZE] = {};
-    GetTextFaceW(dc, LF_FACESIZE, face);
-    shown.family = win32::Narrow(face);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
     // The size the font asks for: a raster face (Fixedsys) comes only in
     // the sizes it has, and draws in the nearest one.
     LOGFONTW asked{};
     GetObjectW(font, sizeof asked, &asked);
-    shown.pixelSize = asked.lfHeight < 0 ? -asked.lfHeight : metrics.tmHeight - metrics.tmInternalLeading;
-    // The bit is set for a font of variable pitch.
-    shown.fixedPitch = (metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) == 0;
-    SelectObject(dc, previous);
-    ReleaseDC(window, dc);
-    return shown;
+    // The pitch bit is set for a font of variable pitch.
+    return {asked.lfHeight < 0 ? -asked.lfHeight : metrics.tmHeight - metrics.tmInternalLeading,
+            (metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) == 0};
 }
 
 }  // namespace
@@ -106,24 +98,15 @@ ShownFont FontShownBy(HWND window) {
 // The cursor the window sets for itself when the system asks it, as the
 // mouse over its middle would; nullptr for the standard arrow.
 HCURSOR CursorOf(HWND window) {
-    HCURSOR arrow = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
     SetCursor(arrow);
     SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     HCURSOR shown = GetCursor();
     return shown != arrow ? shown : nullptr;
 }
 
-CSize CursorSize(HCURSOR cursor) {
-    CSize size;
-    CPoint hotSpot;
-    return CursorGeometry(cursor, &size, &hotSpot) ? size : CSize{};
-}
-
-CPoint CursorHotSpot(HCURSOR cursor) {
-    CSize size;
-    CPoint hotSpot;
-    return CursorGeometry(cursor, &size, &hotSpot) ? hotSpot : CPoint{};
-}
+CSize CursorSize(HCURSOR cursor) { return CursorGeometry(cursor).first; }
+CPoint CursorHotSpot(HCURSOR cursor) { return CursorGeometry(cursor).second; }
 
 HWND WindowAt(HWND window, CPoint point) {
     HWND child = ChildWindowFromPointEx(window, point, CWP_SKIPINVISIBLE);
@@ -141,7 +124,7 @@ Image GrabInDialog(HWND control) { return Grab(control); }
 
 Image GrabDropDown(HWND comboBox) {
     HWND list = win32::testing::ComboListOf(comboBox);
-    if (list == nullptr || !win32::testing::IsDropDownOpen(comboBox)) return {};
+    if (list == nullptr || !IsDropDownOpen(comboBox)) return {};
     return Copy(list, false);
 }
 
@@ -176,8 +159,7 @@ CRect ClientRectOf(HWND control) {
     return rect;
 }
 
-std::string FontFamilyOf(HWND window) { return FontShownBy(window).family; }
-int FontPixelSizeOf(HWND window) { return FontShownBy(window).pixelSize; }
-bool IsFixedPitch(HWND window) { return FontShownBy(window).fixedPitch; }
+int FontPixelSizeOf(HWND window) { return FontShownBy(window).first; }
+bool IsFixedPitch(HWND window) { return FontShownBy(window).second; }
 
 }  // namespace fw::testing

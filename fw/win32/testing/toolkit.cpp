@@ -1,5 +1,5 @@
-// The test program's start on Windows, what is queued handled, and the
-// locale it runs under.
+// The test program's start on Windows, its windows counted, and the locale
+// it runs under.
 #include <clocale>
 #include <string>
 
@@ -17,18 +17,13 @@ void StartToolkit(int&, char**) {
 
 void StopToolkit() { ProcessEvents(); }
 
-void ProcessEvents() { win32::testing::ProcessEvents(); }
-
+// Windows of this thread, top-level and child.
 int ToolkitWidgetCount() {
     ProcessEvents();
-    // Windows of this thread, top-level and child.
     int count = 0;
-    const auto countTop = [](HWND window, LPARAM counted) -> BOOL {
-        ++*reinterpret_cast<int*>(counted);
-        EnumChildWindows(window, [](HWND, LPARAM c) -> BOOL { return ++*reinterpret_cast<int*>(c) > 0; }, counted);
-        return TRUE;
-    };
-    EnumThreadWindows(GetCurrentThreadId(), countTop, reinterpret_cast<LPARAM>(&count));
+    for (HWND window : win32::testing::WindowsOf(nullptr)) {
+        count += 1 + static_cast<int>(win32::testing::WindowsOf(window).size());
+    }
     return count;
 }
 
