@@ -1,9 +1,12 @@
 // Device contexts and fonts over the system's drawing functions.
 #include "fw/gdi.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <string_view>
 
 #include "fw/diagnostics.h"
 #include "fw/internal.h"
@@ -125,9 +128,32 @@ BOOL CFont::CreatePointFont(int nPointSize, const char* faceName, CDC* pDC) {
     return CreateFontIndirect(&lf);
 }
 
+namespace {
+
+// The faces of fixed pitch that the program asks for by name alone. Asked
+// for with a fixed pitch and the modern family as well, a missing one is
+// stood in for by a face of fixed pitch, in which the lists' rows and the
+// printed report still line up; where the face is there, it is the one
+// taken.
+bool IsFixedPitchFace(std::string_view face) {
+    const auto sameLetters = [face](std::string_view fixed) {
+        return std::ranges::equal(face, fixed, [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        });
+    };
+    return sameLetters("Courier New") || sameLetters("Fixedsys");
+}
+
+}  // namespace
+
 BOOL CFont::CreateFontIndirect(const LOGFONT* logFont) {
     if (m_hObject != nullptr || logFont == nullptr) return FALSE;
-    m_hObject = ::CreateFontIndirectA(logFont);
+    LOGFONT asked = *logFont;
+    if ((asked.lfPitchAndFamily & 0x3) == DEFAULT_PITCH &&
+        IsFixedPitchFace(std::string_view(asked.lfFaceName, strnlen(asked.lfFaceName, LF_FACESIZE)))) {
+        asked.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    }
+    m_hObject = ::CreateFontIndirectA(&asked);
     if (m_hObject == nullptr) return FALSE;
     ++fw::detail::g_liveFonts;
     return TRUE;

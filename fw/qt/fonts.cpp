@@ -24,15 +24,14 @@ namespace {
 struct Substitute {
     const char* face;
     const char* replacement;
-    bool fixedPitch;
 };
 
 // Faces of the original platform, and the metric-compatible ones that stand
 // in for them where they are missing.
 constexpr Substitute kSubstitutes[] = {
-    {"MS Sans Serif", "Liberation Sans", false},
-    {"Courier New", "Liberation Mono", true},
-    {"Fixedsys", "Liberation Mono", true},
+    {"MS Sans Serif", "Liberation Sans"},
+    {"Courier New", "Liberation Mono"},
+    {"Fixedsys", "Liberation Mono"},
 };
 
 // Whether a face is installed, asked once per substitute: every control's
@@ -63,15 +62,14 @@ QFont ToQFont(HFONT font) {
     if (font == nullptr) return result;
     const LOGFONT& lf = font->logFont;
     QString face = QString::fromLatin1(lf.lfFaceName);
-    bool fixedPitch = false;
     for (std::size_t i = 0; i < std::size(kSubstitutes); ++i) {
         const Substitute& s = kSubstitutes[i];
-        if (face.compare(QLatin1String(s.face), Qt::CaseInsensitive) != 0) continue;
-        fixedPitch = s.fixedPitch;
-        if (!HasFace(i)) face = QLatin1String(s.replacement);
+        if (face.compare(QLatin1String(s.face), Qt::CaseInsensitive) == 0 && !HasFace(i)) {
+            face = QLatin1String(s.replacement);
+        }
     }
     result.setFamily(face);
-    if (fixedPitch) {
+    if ((lf.lfPitchAndFamily & 0x3) == FIXED_PITCH) {
         result.setStyleHint(QFont::TypeWriter);
         result.setFixedPitch(true);
     }

@@ -73,10 +73,6 @@ struct Clipboard {
 };
 const Clipboard& SystemClipboard();
 
-// CreateFontIndirectA as the program's calls reach it (fonts.cpp): a face of
-// fixed pitch asked for by name alone is asked for with a fixed pitch too.
-HFONT WINAPI CreateFontAsAsked(const LOGFONTA* logFont);
-
 // Answers WM_GETOBJECT for a control of the framework (accessible.cpp): its
 // accessible object for the client area where it tells a screen reader more
 // than the system's own, else 0 (the system's answer). The accessibility

@@ -16,8 +16,7 @@
 // The program's calls of the shell's "open" and of the clipboard go to the
 // framework's desktop (fw/desktop.h), which tests replace: the import slots
 // of ShellExecuteA, OpenClipboard, EmptyClipboard and CloseClipboard hold
-// the framework's functions. Its font requests go to the framework's
-// (fonts.cpp), which asks for faces of fixed pitch as such.
+// the framework's functions.
 #include <algorithm>
 #include <cstddef>
 
@@ -105,4 +104,3 @@ KALVEX_IMPORT_SLOT(ShellExecuteA, &OpenThroughDesktop);
 KALVEX_IMPORT_SLOT(OpenClipboard, &OpenDesktopClipboard);
 KALVEX_IMPORT_SLOT(EmptyClipboard, &EmptyDesktopClipboard);
 KALVEX_IMPORT_SLOT(CloseClipboard, &CloseDesktopClipboard);
-KALVEX_IMPORT_SLOT(CreateFontIndirectA, &fw::win32::CreateFontAsAsked);
